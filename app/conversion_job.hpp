@@ -84,7 +84,8 @@ std::string WorkFolderStamp(const std::tm& time);
 // number with at least four digits, ".bmp".
 std::string SlideBitmapPath(const std::string& workFolder, int number);
 
-// Replaces every character below 32 or above 126 by a blank.
-std::string CleanText(const std::string& text);
+// Replaces every character below 32 or above 126 by a blank; the length
+// stays the same.
+std::u16string CleanText(const std::u16string& text);
 
 }  // namespace slidemint

@@ -33,15 +33,15 @@ struct ConversionOptions {
 };
 
 // Pixel size of the slide bitmaps and pages.
-struct SlideSize {
+struct SlidePixelSize {
     int width = 0;
     int height = 0;
-    bool operator==(const SlideSize&) const = default;
+    bool operator==(const SlidePixelSize&) const = default;
 };
 
 // The size chosen by qualityIndex; for DefaultSlide the slide's own size in
 // points, each rounded to the nearest integer (ties to even).
-SlideSize SlideSizeFor(int qualityIndex, double slideWidthPoints, double slideHeightPoints);
+SlidePixelSize SlideSizeFor(int qualityIndex, double slideWidthPoints, double slideHeightPoints);
 
 // Item texts of the quality choice, in index order.
 inline constexpr const char* kQualityItems[] = {"Normal", "High", "Very High", "Default Slide"};

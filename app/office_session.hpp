@@ -2,19 +2,22 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
+#include <vector>
 
 namespace slidemint {
 
 class PresentationRenderer;
 
-// Makes a renderer with its own office process (not started yet).
+// Makes a renderer with its own office process (started on first use).
 using RendererFactory = std::function<std::unique_ptr<PresentationRenderer>()>;
 
-// One office process that serves consecutive conversions. A job starts the
-// application through Start and lets go of it through Quit; the process
-// itself stays up for the next job and ends with Shutdown or the session.
-// A process that died is started again by the renderer on its next use.
+// The office processes that serve consecutive conversions of one worker: a
+// main application and, on request, helpers that render slides ahead. A job
+// takes the application through Start and lets go of it through Quit; the
+// processes stay up for the next job and end with Shutdown or the session.
+// A process that died is started again by its renderer on the next open.
+// Not thread-safe except Shutdown, which may be called from another thread
+// to end a run at once (e.g. on a signal).
 class OfficeSession {
 public:
     explicit OfficeSession(RendererFactory factory);
@@ -22,20 +25,21 @@ public:
     OfficeSession(const OfficeSession&) = delete;
     OfficeSession& operator=(const OfficeSession&) = delete;
 
-    // The running application; starts it when needed. Throws the renderer's
-    // error when the office suite cannot be started.
+    // The application object (its process starts on the first open).
     PresentationRenderer& Start();
 
-    // Ends the job's use of the application (the presentation is closed by
-    // the job before). Keeps the process for the next job.
+    // count helper renderers beside the application, made when first asked for.
+    std::vector<PresentationRenderer*> Helpers(int count);
+
+    // Ends the job's use of the application; the processes stay up.
     void Quit();
 
-    // Ends the office process now; the next Start makes a new one.
+    // Ends every office process now; the next open starts a new one.
     void Shutdown();
 
 private:
     RendererFactory factory_;
-    std::unique_ptr<PresentationRenderer> renderer_;
+    std::vector<std::unique_ptr<PresentationRenderer>> renderers_;  // [0]: the application
 };
 
 }  // namespace slidemint
