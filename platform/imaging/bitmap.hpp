@@ -40,6 +40,20 @@ public:
     // Colour of pixel (x, y) as 0x00BBGGRR, whatever the format.
     std::uint32_t pixelColor(int x, int y) const;
 
+    // Sets pixel (x, y) to a 0x00BBGGRR colour; indexed formats take the
+    // nearest palette entry. A 32-bit pixel becomes opaque.
+    void setPixelColor(int x, int y, std::uint32_t color);
+
+    // Raw palette index of an indexed pixel (0 for the direct formats).
+    unsigned pixelIndex(int x, int y) const;
+    void setPixelIndex(int x, int y, unsigned index);
+
+    // Palette entry closest to a colour (squared RGB distance, first wins).
+    unsigned nearestPaletteIndex(std::uint32_t color) const;
+
+    // Paints every pixel with one colour.
+    void fill(std::uint32_t color);
+
     const std::vector<std::uint8_t>& bytes() const { return pixels_; }
 
     bool operator==(const Bitmap&) const = default;
