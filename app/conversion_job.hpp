@@ -10,7 +10,7 @@
 namespace slidemint {
 
 class Bitmap;
-class OfficeSession;
+class OfficeApplication;
 class TvePDFEngine;
 
 // Where a job reports. Called on the thread that runs the job.
@@ -53,7 +53,7 @@ inline constexpr const char* kCannotOpenApplication = "Cannot Open Powerpoint Ap
 // application as a bitmap, one page per slide, plus the user's options.
 class ConversionJob {
 public:
-    ConversionJob(OfficeSession& office, TvePDFEngine& engine, ConversionObserver& observer,
+    ConversionJob(OfficeApplication& office, TvePDFEngine& engine, ConversionObserver& observer,
                   JobEnvironment environment = JobEnvironment::System());
 
     ConversionOptions Options;
@@ -71,7 +71,7 @@ public:
     ConversionOutcome ConvertPresentation(const std::string& InputFile, const std::string& OutputFile);
 
 private:
-    OfficeSession& office_;
+    OfficeApplication& office_;
     TvePDFEngine& engine_;
     ConversionObserver& observer_;
     JobEnvironment environment_;

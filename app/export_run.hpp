@@ -6,12 +6,13 @@
 #include <mutex>
 #include <optional>
 #include <set>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/conversion_job.hpp"
 #include "app/conversion_options.hpp"
-#include "app/office_session.hpp"
+#include "app/office_application.hpp"
 
 namespace slidemint {
 
@@ -58,6 +59,9 @@ public:
     virtual void RunFinished() {}
 };
 
+// Renderers of the installed LibreOffice, each office call limited to timeout.
+RendererFactory DefaultRendererFactory(std::chrono::milliseconds timeout);
+
 // The default output folder: the user's home folder + "Export/".
 std::string DefaultExportFolder();
 
@@ -82,6 +86,7 @@ public:
     ConversionOptions Options;
     int Jobs = 1;                        // files converted at once, each with its own office process
     int RenderAhead = 0;                 // extra office processes per file rendering ahead
+    std::chrono::milliseconds CallTimeout{60000};  // time limit of each office call
     bool ContinueAfterFailure = false;   // false: a failed file ends the run
     JobEnvironment Environment = JobEnvironment::System();
 
@@ -102,11 +107,12 @@ public:
     void Shutdown();
 
 private:
-    class Worker;
     std::optional<std::string> ClaimNext();
-    void Release(const std::string& input);
-    void RunWorker(OfficeSession& office);
-    void ConvertOne(OfficeSession& office, const std::string& input);
+    void Release(const std::string& input, const std::string& output);
+    void RunWorker(OfficeApplication& office, ExportObserver& observer);
+    void ConvertOne(OfficeApplication& office, ExportObserver& observer, const std::string& input,
+                    const std::string& output);
+    void Fail(ExportObserver& observer, const std::string& input, const std::string& cause, bool endsRun);
 
     ExportFileList& list_;
     ExportObserver& observer_;
@@ -116,7 +122,7 @@ private:
     std::atomic<bool> stop_{false};
     std::mutex mutex_;
     std::multiset<std::string> inProgress_;
-    std::vector<std::unique_ptr<OfficeSession>> sessions_;
+    std::vector<std::unique_ptr<OfficeApplication>> offices_;
     std::string lastOutput_;
     int failures_ = 0;
 };

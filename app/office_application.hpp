@@ -16,14 +16,13 @@ using RendererFactory = std::function<std::unique_ptr<PresentationRenderer>()>;
 // takes the application through Start and lets go of it through Quit; the
 // processes stay up for the next job and end with Shutdown or the session.
 // A process that died is started again by its renderer on the next open.
-// Not thread-safe except Shutdown, which may be called from another thread
-// to end a run at once (e.g. on a signal).
-class OfficeSession {
+// Used by one thread at a time.
+class OfficeApplication {
 public:
-    explicit OfficeSession(RendererFactory factory);
-    ~OfficeSession();
-    OfficeSession(const OfficeSession&) = delete;
-    OfficeSession& operator=(const OfficeSession&) = delete;
+    explicit OfficeApplication(RendererFactory factory);
+    ~OfficeApplication();
+    OfficeApplication(const OfficeApplication&) = delete;
+    OfficeApplication& operator=(const OfficeApplication&) = delete;
 
     // The application object (its process starts on the first open).
     PresentationRenderer& Start();
