@@ -14,7 +14,7 @@ using RendererFactory = std::function<std::unique_ptr<PresentationRenderer>()>;
 // The office processes that serve consecutive conversions of one worker: a
 // main application and, on request, helpers that render slides ahead. A job
 // takes the application through Start and lets go of it through Quit; the
-// processes stay up for the next job and end with Shutdown or the session.
+// processes stay up for the next job and end with Shutdown or the destructor.
 // A process that died is started again by its renderer on the next open.
 // Used by one thread at a time.
 class OfficeApplication {

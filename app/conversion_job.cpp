@@ -1,0 +1,115 @@
+#include "app/conversion_job.hpp"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <optional>
+
+#include "app/engine_setup.hpp"
+#include "app/office_application.hpp"
+#include "app/pdf_output_file.hpp"
+#include "app/renderer/presentation_renderer.hpp"
+#include "app/renderer/renderer_error.hpp"
+#include "app/slide_source.hpp"
+#include "app/job_work_folder.hpp"
+#include "engine/graphic.hpp"
+#include "pdf/pdf_engine.hpp"
+
+namespace slidemint {
+
+namespace {
+
+std::string Format(const char* pattern, const std::string& text, int a, int b = 0) {
+    const int size = std::snprintf(nullptr, 0, pattern, text.c_str(), a, b);
+    std::string result(static_cast<std::size_t>(size) + 1, '\0');
+    std::snprintf(result.data(), result.size(), pattern, text.c_str(), a, b);
+    result.pop_back();
+    return result;
+}
+
+}  // namespace
+
+ConversionJob::ConversionJob(OfficeApplication& office, TvePDFEngine& engine, ConversionObserver& observer,
+                             JobEnvironment environment)
+    : office_(office), engine_(engine), observer_(observer), environment_(std::move(environment)) {}
+
+ConversionOutcome ConversionJob::ConvertPresentation(const std::string& InputFile, const std::string& OutputFile) {
+    PresentationRenderer& application = office_.Start();
+    std::unique_ptr<Presentation> presentation;
+    try {
+        presentation = application.open(InputFile);
+    } catch (const OfficeStartError& error) {
+        office_.Quit();
+        observer_.ShowMessage(std::string(kCannotOpenApplication) + "\n" + error.cause());
+        return ConversionOutcome::ApplicationUnavailable;
+    } catch (...) {
+        office_.Quit();
+        throw;
+    }
+
+    PdfOutputFile output(OutputFile);
+    std::optional<JobWorkFolder> workFolder;
+    std::exception_ptr failure;
+    bool begun = false;
+    int placed = 0;
+    try {
+        workFolder.emplace(environment_.tempFolder, environment_.localTime());
+        const int count = presentation->slideCount();
+        observer_.ShowStatus(Format("Files %s Total %d slides.", OutputFile, count));
+        const SlidePixelSize size =
+            Options.qualityIndex == static_cast<int>(SlideQuality::DefaultSlide)
+                ? SlideSizeFor(Options.qualityIndex, presentation->slideSize().width,
+                               presentation->slideSize().height)
+                : SlideSizeFor(Options.qualityIndex, 0, 0);
+        ApplyJobSettings(engine_, size, output.WorkingPath());
+        ApplyOptionSettings(engine_, Options);
+        engine_.BeginDoc();
+        begun = true;
+
+        SlideRequest request{workFolder->Path(), size, Options.addToc, Options.addSlideNotes};
+        auto source = RenderAhead > 0 && count > 1
+                          ? MakeParallelSource(*presentation, office_.Helpers(RenderAhead), InputFile,
+                                               request, count)
+                          : MakeSequentialSource(*presentation, request);
+        for (int number = 1; number <= count; ++number) {
+            RenderedSlide slide = source->Next(number);
+            const int index = engine_.AddImage(TBitmap(slide.bitmap));
+            engine_.DrawImage(TveRect{0, 0, static_cast<double>(size.width), static_cast<double>(size.height)},
+                              index);
+            ++placed;
+            observer_.ShowSlide(slide.bitmap, number, count);
+            ApplySlideOptions(engine_, Options, slide, number, size);
+            if (number < count) engine_.NewPage();
+            observer_.ShowStatus(Format("Process file %s images %d of %d", InputFile, number, count));
+        }
+    } catch (...) {
+        failure = std::current_exception();
+    }
+
+    // Closing steps, also after a failure.
+    try {
+        presentation->close();
+    } catch (...) {
+        // a dead office process has nothing left to close
+    }
+    presentation.reset();
+    office_.Quit();
+    if (begun) {
+        try {
+            engine_.EndDoc();
+        } catch (...) {
+            if (!failure) failure = std::current_exception();
+            placed = 0;  // the file is unusable
+        }
+    }
+    if (failure) {
+        output.Abandon(placed > 0);
+        std::rethrow_exception(failure);
+    }
+    output.Commit();
+    observer_.ShowStatus("Export Complete : " + OutputFile);
+    if (Options.openAfterConversion && environment_.openDocument) environment_.openDocument(OutputFile);
+    return ConversionOutcome::Converted;
+}
+
+}  // namespace slidemint
