@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs the dependencies, builds Slidemint (Release), converts the bundled
+# demo deck with the installed LibreOffice and prints the path of the PDF.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+build=${SLIDEMINT_DEMO_BUILD:-build-release}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSLIDEMINT_BUILD_TESTS=OFF -DSLIDEMINT_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target slidemint slidemint_demo_deck
+out="$PWD/$build/demo-output"
+"$build/app/cli/slidemint" convert --toc --quality default -o "$out" "$build/app/demo-deck/slidemint-demo.ppt"
+echo "PDF written: $out/slidemint-demo.pdf"
