@@ -52,6 +52,29 @@ std::string PatternLengthEntries(bool compressed, int lengthObject, std::size_t 
     return "/Length " + IntToStr(static_cast<long long>(byteCount)) + "\r\n";
 }
 
+BackgroundPlacement PlaceBackground(TveBackgroundDisplayType type, double pageWidth, double pageHeight,
+                                    int pictureWidth, int pictureHeight) {
+    BackgroundPlacement placement{static_cast<double>(pictureWidth), static_cast<double>(pictureHeight), 0, 0};
+    if (type == dtTile) return placement;
+    bool centreColumn = type == dtTopCenter || type == dtCenter || type == dtBottomCenter;
+    bool rightColumn = type == dtTopRight || type == dtCenterRight || type == dtBottomRight;
+    bool middleRow = type == dtCenterLeft || type == dtCenter || type == dtCenterRight;
+    bool topRow = type == dtTopLeft || type == dtTopCenter || type == dtTopRight;
+    if (centreColumn) placement.x = pageWidth / 2 - placement.width / 2;
+    if (rightColumn) placement.x = pageWidth - placement.width;
+    if (middleRow) placement.y = pageHeight / 2 - placement.height / 2;
+    if (topRow) placement.y = pageHeight - placement.height;
+    return placement;
+}
+
+std::string BackgroundFillText(TveBackgroundDisplayType type, const BackgroundPlacement& placement,
+                               double pageWidth, double pageHeight) {
+    bool tile = type == dtTile;
+    return "/CSP cs /PI scn n " + FormatReal(tile ? 0 : placement.x) + " " + FormatReal(tile ? 0 : placement.y) +
+           " " + FormatReal(tile ? pageWidth : placement.width) + " " +
+           FormatReal(tile ? pageHeight : placement.height) + " re f";
+}
+
 std::string BackgroundPatternDictionary(int imageObject, const BackgroundPlacement& placement) {
     std::string width = FormatReal(placement.width);
     std::string height = FormatReal(placement.height);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/background_display.hpp"
 #include "engine/drawing_tools.hpp"
 
 #include <string>
@@ -34,6 +35,16 @@ struct BackgroundPlacement {
     double x = 0;
     double y = 0;
 };
+
+// The background picture's place for a display type on a page of
+// pageWidth x pageHeight points.
+BackgroundPlacement PlaceBackground(TveBackgroundDisplayType type, double pageWidth, double pageHeight,
+                                    int pictureWidth, int pictureHeight);
+
+// The page content that fills the background through the "PI" pattern: the
+// whole page for dtTile, else the picture's own rectangle.
+std::string BackgroundFillText(TveBackgroundDisplayType type, const BackgroundPlacement& placement,
+                               double pageWidth, double pageHeight);
 
 // Dictionary entries of the background pattern "PI" up to its length entries.
 std::string BackgroundPatternDictionary(int imageObject, const BackgroundPlacement& placement);
