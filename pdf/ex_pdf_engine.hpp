@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "pdf/custom_pdf_engine.hpp"
+
+namespace slidemint {
+
+// The PDF writer with annotations: it collects annotation objects while the
+// document is recorded, lists them in their page's /Annots and writes them
+// before the closing objects of the document. It also implements the fax
+// encoding of one-bit images.
+class TveExPDFEngine : public TveCustomPDFEngine {
+public:
+    // The fax-coded stream of a one-bit bitmap (format ifCCITT3 or
+    // ifCCITT4); empty until the image part of the writer provides it.
+    virtual std::string EncodeCCITT(const Bitmap& bitmap, TveOutputImageFormat format);
+
+protected:
+    using TveCustomPDFEngine::TveCustomPDFEngine;
+
+    void WriterBeginDoc() override;
+    void WriterEndPage() override;
+    void WriterEndDoc() override;
+    void WriterAbortDoc() override;
+
+    // ---- hooks filled in by the annotation part of the writer ---------------
+    // A fresh, empty annotation list for the document being begun.
+    virtual void CreateAnnotationList();
+    // Appends " n 0 R" to PageAnnotRefs for every annotation of the page
+    // being output.
+    virtual void CollectPageAnnotations(int pageNumber);
+    // Writes every annotation object and frees the list.
+    virtual void WriteAnnotations();
+    // Drops the list without writing it (the document failed).
+    virtual void DiscardAnnotationList() noexcept;
+};
+
+}  // namespace slidemint
