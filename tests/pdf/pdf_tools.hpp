@@ -75,11 +75,13 @@ struct PdfInfo {
     std::string raw;              // the whole pdfinfo output
 };
 
-// pdfinfo over every page of the file.
-inline PdfInfo ReadPdfInfo(const std::filesystem::path& file) {
+// pdfinfo over every page of the file (opened with the user password when
+// one is given).
+inline PdfInfo ReadPdfInfo(const std::filesystem::path& file, const std::string& userPassword = "") {
     PdfInfo info;
-    const CommandResult result =
-        RunCommand("LC_ALL=C pdfinfo -f 1 -l 100000 " + ShellQuote(file.string()));
+    std::string command = "LC_ALL=C pdfinfo -f 1 -l 100000 ";
+    if (!userPassword.empty()) command += "-upw " + ShellQuote(userPassword) + " ";
+    const CommandResult result = RunCommand(command + ShellQuote(file.string()));
     info.raw = result.output;
     info.ok = result.exitCode == 0;
     std::size_t start = 0;
