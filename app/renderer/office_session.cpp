@@ -20,6 +20,8 @@ namespace slidemint {
 namespace {
 
 constexpr auto connectRetryPause = std::chrono::milliseconds(100);
+// A fresh profile makes the office end once, asking to be started again.
+constexpr int maxProfileRestarts = 2;
 // Extra time for the start task itself, beyond the time limit within which
 // the office must accept the connection.
 constexpr auto startMargin = std::chrono::seconds(10);
@@ -65,7 +67,7 @@ void OfficeSession::start() {
 
 void OfficeSession::connect(std::chrono::steady_clock::time_point deadline) {
     auto resolver = css::bridge::UnoUrlResolver::create(localComponentContext(SLIDEMINT_OFFICE_PROGRAM_DIR));
-    for (;;) {
+    for (int restarts = 0;;) {
         try {
             auto remote = resolver->resolve(toOUString(process_->connectUrl()));
             remoteContext_.set(remote, css::uno::UNO_QUERY_THROW);
@@ -73,13 +75,16 @@ void OfficeSession::connect(std::chrono::steady_clock::time_point deadline) {
         } catch (const css::connection::NoConnectException&) {
             // Not listening yet.
         }
-        if (process_->restartIfRequested()) continue;
+        if (std::chrono::steady_clock::now() >= deadline) {
+            throw std::runtime_error("the office accepted no connection within " + limitText());
+        }
+        if (restarts < maxProfileRestarts && process_->restartIfRequested()) {
+            ++restarts;
+            continue;
+        }
         if (!process_->running()) {
             throw std::runtime_error(officeProgram_.string() + " " + process_->exitDescription() +
                                      " before it accepted a connection");
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            throw std::runtime_error("the office accepted no connection within " + limitText());
         }
         std::this_thread::sleep_for(connectRetryPause);
     }
@@ -108,10 +113,10 @@ void OfficeSession::call(const std::string& file, std::uint64_t run, const std::
 }
 
 void OfficeSession::officeDied(const std::string& file, const std::string& what) {
-    process_->waitForExit(std::chrono::milliseconds(500));
-    std::string how = process_->exitDescription();
+    bool ended = process_->waitForExit(std::chrono::milliseconds(500));
+    std::string how = ended ? "it " + process_->exitDescription() : "it dropped the connection and was ended";
     discardOffice();
-    throw OfficeDiedError(file, "while " + what + " (it " + how + ")");
+    throw OfficeDiedError(file, "while " + what + " (" + how + ")");
 }
 
 void OfficeSession::stop() {

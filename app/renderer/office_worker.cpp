@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include <pthread.h>
+#include <signal.h>
+
 namespace slidemint {
 
 OfficeWorker::OfficeWorker() : thread_([this] { serve(); }) {}
@@ -35,6 +38,14 @@ bool OfficeWorker::run(const std::function<void()>& task, std::chrono::milliseco
 }
 
 void OfficeWorker::serve() {
+    // The UNO bridge writes to the office's pipe without guarding against
+    // SIGPIPE; an office that dies just then must give an error, not end us.
+    // The bridge's own threads start from this one and inherit the mask.
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+
     std::unique_lock lock(mutex_);
     for (;;) {
         taskArrived_.wait(lock, [this] { return stopping_ || task_ != nullptr; });
