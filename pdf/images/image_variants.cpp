@@ -1,7 +1,5 @@
 #include "pdf/images/image_variants.hpp"
 
-#include <stdexcept>
-
 namespace slidemint {
 
 namespace {
@@ -52,34 +50,37 @@ std::optional<int> TveImageVariants::FindMatch(int k, const TveImageItem& item, 
 }
 
 int TveImageVariants::Add(int k, TvePDFImageSettings variant) {
-    if (k < 0) throw std::out_of_range("image index");
-    if (slots_.size() <= static_cast<std::size_t>(k)) slots_.resize(static_cast<std::size_t>(k) + 1);
-    auto& slot = slots_[static_cast<std::size_t>(k)];
-    int j = static_cast<int>(slot.size());
+    auto& entries = slots_[k];
+    int j = static_cast<int>(entries.size());
     std::string name = "Img" + std::to_string(k) + std::to_string(j);
     if (usedNames_.count(name)) name = "Img" + std::to_string(k) + "_" + std::to_string(j);
     usedNames_.insert(name);
-    slot.push_back(Entry{std::move(variant), std::move(name)});
+    entries.push_back(Entry{std::move(variant), std::move(name)});
     return j;
 }
 
+const std::vector<TveImageVariants::Entry>* TveImageVariants::slot(int k) const {
+    auto found = slots_.find(k);
+    return found == slots_.end() ? nullptr : &found->second;
+}
+
 int TveImageVariants::VariantCount(int k) const {
-    if (k < 0 || static_cast<std::size_t>(k) >= slots_.size()) return 0;
-    return static_cast<int>(slots_[static_cast<std::size_t>(k)].size());
+    const auto* entries = slot(k);
+    return entries ? static_cast<int>(entries->size()) : 0;
 }
 
 const TvePDFImageSettings& TveImageVariants::Variant(int k, int j) const {
-    return slots_.at(static_cast<std::size_t>(k)).at(static_cast<std::size_t>(j)).settings;
+    return slots_.at(k).at(static_cast<std::size_t>(j)).settings;
 }
 
 const std::string& TveImageVariants::Name(int k, int j) const {
-    return slots_.at(static_cast<std::size_t>(k)).at(static_cast<std::size_t>(j)).name;
+    return slots_.at(k).at(static_cast<std::size_t>(j)).name;
 }
 
 std::vector<std::pair<std::string, int>> TveImageVariants::XObjectEntries() const {
     std::vector<std::pair<std::string, int>> entries;
-    for (const auto& slot : slots_)
-        for (const Entry& entry : slot) entries.emplace_back(entry.name, entry.settings.ObjectNumber);
+    for (const auto& [k, variants] : slots_)
+        for (const Entry& entry : variants) entries.emplace_back(entry.name, entry.settings.ObjectNumber);
     return entries;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/image_settings.hpp"
 #include "engine/items/image_item.hpp"
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -41,7 +42,8 @@ public:
     // Index of the first variant of image k that can serve the item.
     std::optional<int> FindMatch(int k, const TveImageItem& item, const TveImageSettings& s, int gw, int gh) const;
 
-    // Appends a variant to image k and returns its index j. Its name is
+    // Appends a variant to image k and returns its index j. Items that carry
+    // their own encoded data and no registered image use k = -1. The name is
     // "Img" + k + j, unless an earlier XObject already took that name (image
     // 1 variant 12 against image 11 variant 2); then it is "Img" + k + "_" + j,
     // which no plain concatenation can produce.
@@ -62,7 +64,9 @@ private:
         TvePDFImageSettings settings;
         std::string name;
     };
-    std::vector<std::vector<Entry>> slots_;
+    const std::vector<Entry>* slot(int k) const;
+
+    std::map<int, std::vector<Entry>> slots_;
     std::set<std::string> usedNames_;
 };
 

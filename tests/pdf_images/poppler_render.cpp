@@ -86,21 +86,31 @@ std::string singleImagePdf(const ImageObject& image, int width, int height) {
 
 bool popplerAvailable() { return std::system("command -v pdftoppm >/dev/null 2>&1") == 0; }
 
-Bitmap renderWithPoppler(const std::string& pdf, bool grey) {
+Bitmap renderWithPoppler(const std::string& pdf, bool grey, int dpi) {
     auto folder = scratchFolder();
     auto input = folder / "image.pdf";
     std::ofstream(input, std::ios::binary) << pdf;
     auto output = folder / "page";
-    // At exactly 72 dpi pdftoppm maps an image onto one device pixel more
+    // At an image's own resolution pdftoppm maps an image onto one device pixel more
     // than it covers and interpolates; at four times that it replicates
     // every sample into a block, whose centre is then read back.
     constexpr int scale = 4;
-    std::string command = "pdftoppm -r " + std::to_string(72 * scale) + " -aa no -aaVector no -singlefile " + std::string(grey ? "-gray " : "") +
+    std::string command = "pdftoppm -r " + std::to_string(dpi * scale) + " -aa no -aaVector no -singlefile " + std::string(grey ? "-gray " : "") +
                           input.string() + " " + output.string() + " 2>/dev/null";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("pdftoppm failed: " + command);
     Bitmap page = parseNetpbm(readAll(folder / (grey ? "page.pgm" : "page.ppm")), scale);
     std::filesystem::remove_all(folder);
     return page;
+}
+
+std::string commandOutput(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    pclose(pipe);
+    return output;
 }
 
 std::string deflate(const std::string& data) {

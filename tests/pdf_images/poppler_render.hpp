@@ -3,6 +3,7 @@
 #include "platform/imaging/bitmap.hpp"
 
 #include <string>
+#include <vector>
 
 namespace slidemint::testing {
 
@@ -18,9 +19,12 @@ std::string singleImagePdf(const ImageObject& image, int width, int height);
 
 bool popplerAvailable();
 
-// Renders the only page with poppler's pdftoppm and gives back one pixel per
-// point: a 24-bit bitmap, or (grey) one whose colours are grey levels.
-Bitmap renderWithPoppler(const std::string& pdf, bool grey);
+// Renders the first page with poppler's pdftoppm at dpi pixels per inch:
+// a 24-bit bitmap, or (grey) one whose colours are grey levels.
+Bitmap renderWithPoppler(const std::string& pdf, bool grey, int dpi = 72);
+
+// Runs a command and gives back its standard output.
+std::string commandOutput(const std::string& command);
 
 std::string deflate(const std::string& data);
 

@@ -1,0 +1,77 @@
+#pragma once
+
+// A PDF engine whose image hooks run through TvePDFImageWriter, set up for a
+// fixed 96-pixel-per-inch screen and a page measured in pixels.
+
+#include "pdf/images/ccitt_encoder.hpp"
+#include "pdf/images/pdf_image_writer.hpp"
+#include "pdf/pdf_engine.hpp"
+#include "platform/system_environment.hpp"
+
+#include <filesystem>
+#include <random>
+
+namespace slidemint::testing {
+
+class ImagePdfEngine : public TvePDFEngine {
+public:
+    ImagePdfEngine()
+        : images_(*this, [this](const Bitmap& bitmap, TveOutputImageFormat format) {
+              return EncodeCCITT(bitmap, format);
+          }) {}
+
+    std::string EncodeCCITT(const Bitmap& bitmap, TveOutputImageFormat format) override {
+        return slidemint::EncodeCCITT(bitmap, format);
+    }
+
+protected:
+    void WriterBeginDoc() override {
+        TvePDFEngine::WriterBeginDoc();
+        images_.BeginDocument();
+    }
+    void RenderImage(const TveImageItem& item) override { images_.RenderImage(item); }
+    void RenderImageStream(const TveImageStream& item) override { images_.RenderImageStream(item); }
+    int WriteBackgroundImage(const TPicture& picture) override { return images_.WriteBackgroundImage(picture); }
+    void WriteBackgroundImageFill(const TvePageInfo& page) override { images_.WriteBackgroundImageFill(page); }
+    std::string GetXObjectEntries() override { return images_.GetXObjectEntries(); }
+    void WritePatterns() override { images_.WritePatterns(); }
+
+private:
+    TvePDFImageWriter images_;
+};
+
+// Each document goes to its own folder, removed at the end.
+class ImagePdfDocument {
+public:
+    ImagePdfDocument(int pageWidth, int pageHeight) {
+        SystemEnvironment::current().setScreenPPI(96);
+        std::random_device random;
+        folder_ = std::filesystem::temp_directory_path() / ("slidemint-images-" + std::to_string(random()));
+        std::filesystem::create_directories(folder_);
+        engine.Preferences().SetShowSetupDialog(false);
+        engine.Preferences().SetOpenAfterCreate(false);
+        engine.SetFileName((folder_ / "out.pdf").string());
+        engine.SetMeasurementUnit(muPixels);
+        engine.InputXRes = 96;
+        engine.InputYRes = 96;
+        engine.Page().SetPaperSize(TvePaperSize::Custom);
+        engine.Page().SetWidth(pageWidth);
+        engine.Page().SetHeight(pageHeight);
+    }
+    ~ImagePdfDocument() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+        SystemEnvironment::current().resetToSystem();
+    }
+    ImagePdfDocument(const ImagePdfDocument&) = delete;
+    ImagePdfDocument& operator=(const ImagePdfDocument&) = delete;
+
+    std::string path() const { return (folder_ / "out.pdf").string(); }
+
+    ImagePdfEngine engine;
+
+private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace slidemint::testing
