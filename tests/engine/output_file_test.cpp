@@ -123,6 +123,16 @@ TEST_F(OutputFileTest, FailureWhileBeginningLeavesNoDocument) {
     engine.EndDoc();
 }
 
+TEST_F(OutputFileTest, FailureWhileRenderingAPageEarlyDiscardsTheDocument) {
+    engine.Preferences().SetProcessAfterEachPage(true);
+    engine.failIn = "WriterEndPage";
+    engine.BeginDoc();
+    EXPECT_THROW(engine.NewPage(), std::runtime_error);
+    EXPECT_FALSE(engine.DocumentOpen());
+    EXPECT_EQ(engine.log.back(), "WriterAbortDoc");
+    EXPECT_TRUE(filesInFolder().empty());
+}
+
 TEST_F(OutputFileTest, UserStreamReceivesTheOutput) {
     MemoryByteSink sink;
     engine.outputName.clear();
