@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -75,7 +76,8 @@ protected:
         fs::remove_all(folder_, ignored);
     }
 
-    // A two-page document with a title; returns the engine's name for the
+    // A two-page document with a title, an outline entry and a note on the
+    // first page; returns the engine's name for the
     // file identifier (FileName + FileExtension).
     std::string WriteDocument(const TvePDFEncryptionSettings& encryption) {
         TvePDFEngine engine;
@@ -83,8 +85,15 @@ protected:
         engine.Preferences().SetOpenAfterCreate(false);
         engine.SetFileName(File().string());
         engine.DocInfo().SetTitle(Title);
+        engine.SetMeasurementUnit(muPixels);
         engine.Encryption().Assign(encryption);
         engine.BeginDoc();
+        engine.AddOutlineEntry(u"Slide one ", -1, 1, 0);
+        auto note = std::make_unique<TvePDFTextAnnot>();
+        note->Rect = {10, 10, 40, 40};
+        note->Contents = u"Speaker note\n";
+        note->Title = u"Notes";
+        engine.AddAnnotation(std::move(note));
         engine.NewPage();
         engine.EndDoc();
         return engine.FileName() + engine.FileExtension;
@@ -148,8 +157,14 @@ TEST_F(EngineEncryption, ProtectedDocumentsOpenAndDecryptWithQpdf) {
         EXPECT_NE(info.output.find("/Title <" + LowerHex(Utf16BeWithMark(Title)) + ">"), std::string::npos)
             << info.output;
         EXPECT_NE(info.output.find(std::string("/CreationDate (") + CreationDate + ")"), std::string::npos);
-        const TRun content = Qpdf({user, "--show-object=7", "--filtered-stream-data", file});
-        EXPECT_EQ(content.output.rfind("q 1.0000 0 0 1.0000 0 0 cm\r\n", 0), 0u) << content.output;
+        const TRun json = Qpdf({user, "--json", file});
+        for (const char* text : {"\"u:Slide one \"", "\"u:Speaker note\\n\"", "\"u:Notes\""})
+            EXPECT_NE(json.output.find(text), std::string::npos) << text;
+        const std::string plain = (folder_ / "plain.pdf").string();
+        ASSERT_EQ(Qpdf({user, "--decrypt", "--stream-data=uncompress", file, plain}).exitCode, 0);
+        std::ifstream in(plain, std::ios::binary);
+        const std::string decrypted((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(decrypted.find("stream\nq 1.0000 0 0 1.0000 0 0 cm\r\n"), std::string::npos);
     }
 }
 
