@@ -1,10 +1,8 @@
 #include "app/renderer/office_process.hpp"
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <random>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -16,6 +14,7 @@
 
 #include "app/renderer/file_url.hpp"
 #include "app/renderer/office_cleanup.hpp"
+#include "app/renderer/office_leftovers.hpp"
 
 namespace slidemint {
 
@@ -24,23 +23,6 @@ namespace {
 // The exit code with which the office asks to be started again, after it
 // made a fresh profile.
 constexpr int restartRequested = 81;
-
-std::filesystem::path makeProfileFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "slidemint-office-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a profile folder in " +
-                                 std::filesystem::temp_directory_path().string() + ": " +
-                                 std::strerror(errno));
-    }
-    return pattern;
-}
-
-std::string makePipeName() {
-    static std::atomic<unsigned> counter{0};
-    std::random_device random;
-    return "slidemint_" + std::to_string(::getpid()) + "_" + std::to_string(++counter) + "_" +
-           std::to_string(random());
-}
 
 // Everything the child does between fork and exec: only async-signal-safe
 // calls. Reports a failed exec through errorPipe.
@@ -70,20 +52,21 @@ std::string makePipeName() {
 }  // namespace
 
 OfficeProcess::OfficeProcess(const std::filesystem::path& program)
-    : program_(program), profileDir_(makeProfileFolder()), pipeName_(makePipeName()) {
+    : program_(program), pipeName_(makeOfficePipeName()) {
+    static const bool tidied = (removeLeftoversOfEndedPrograms(), true);
+    (void)tidied;
+    profileDir_ = makeOfficeProfileFolder();
     try {
         launch();
     } catch (...) {
-        std::error_code ignored;
-        std::filesystem::remove_all(profileDir_, ignored);
+        removeOfficeFiles(profileDir_, pipeName_);
         throw;
     }
 }
 
 OfficeProcess::~OfficeProcess() {
     reap();
-    std::error_code ignored;
-    std::filesystem::remove_all(profileDir_, ignored);
+    removeOfficeFiles(profileDir_, pipeName_);
 }
 
 std::string OfficeProcess::connectUrl() const {

@@ -2,13 +2,18 @@
 // conversion job would see: slide count, slide size, titles and notes.
 // With an output folder it also exports every slide as a bitmap.
 //
-//   slidemint-render-probe [--timeout SECONDS] [--out FOLDER --size W H] FILE...
+//   slidemint-render-probe [--timeout SECONDS] [--out FOLDER --size W H] [--hold] FILE...
+//
+// --hold keeps the office running after the files: the tool prints
+// "office-group N" and waits to be ended by a signal.
 
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "app/renderer/libreoffice_renderer.hpp"
 #include "app/renderer/office_cleanup.hpp"
@@ -28,6 +33,7 @@ struct ProbeArguments {
     int width = 640;
     int height = 480;
     std::vector<std::string> files;
+    bool hold = false;
 };
 
 ProbeArguments parse(int argc, char** argv) {
@@ -41,6 +47,8 @@ ProbeArguments parse(int argc, char** argv) {
         } else if (arg == "--size" && i + 2 < argc) {
             args.width = std::atoi(argv[++i]);
             args.height = std::atoi(argv[++i]);
+        } else if (arg == "--hold") {
+            args.hold = true;
         } else {
             args.files.push_back(arg);
         }
@@ -82,6 +90,10 @@ int main(int argc, char** argv) {
             std::cout << "FAILED " << e.what() << "\n";
             ++failures;
         }
+    }
+    if (args.hold) {
+        std::cout << "office-group " << renderer.officeProcessGroup() << std::endl;
+        for (;;) ::pause();
     }
     renderer.quit();
     return failures == 0 ? 0 : 1;
