@@ -217,6 +217,7 @@ void TForm1::showThumbnail(const QString& path) {
         if (const auto picture = thumbnails_->Cached(path); picture && !picture->isNull()) {
             JamThumbnailImage1->setPixmap(QPixmap::fromImage(*picture).scaled(
                 JamThumbnailImage1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            emit thumbnailShown(path);
             return;
         }
         thumbnails_->Request(path);

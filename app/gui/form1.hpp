@@ -120,6 +120,8 @@ public:
 signals:
     // The window is idle again after a run (also after a failure).
     void exportFinished();
+    // The picture of a presentation's first slide is on show.
+    void thumbnailShown(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;

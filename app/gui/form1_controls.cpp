@@ -109,7 +109,7 @@ QWidget* TForm1::buildPreviewPanel() {
     ProgressBar1 = new QProgressBar(panel);
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(true);
+    ProgressBar1->setTextVisible(false);  // shown during a run
     ProgressBar1->setFormat(tr("%v of %m slides"));
     ProgressBar1->setMaximumHeight(16);
     column->addWidget(ProgressBar1);

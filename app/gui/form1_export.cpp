@@ -43,6 +43,7 @@ void TForm1::ExportAll() {
     ExportButton->setEnabled(false);
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(true);
     runThread_ = std::thread([this] {
         int failures = 0;
         std::string error;
@@ -75,6 +76,8 @@ void TForm1::setIdle() {
     JamThumbnailImage1->show();
     busy_ = false;
     ExportButton->setEnabled(true);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
     showThumbnail(JamFileList1->SelectedPath());
 }
 

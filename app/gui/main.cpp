@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include "app/gui/file_list_view.hpp"
 #include "app/gui/form1.hpp"
 
 int main(int argc, char** argv) {
@@ -18,16 +19,17 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Presentations to put in the list."));
     parser.process(application);
 
-    slidemint::TForm1Services services;
-    services.Thumbnails = !parser.isSet(screenshot);
-    slidemint::TForm1 window(std::move(services));
+    slidemint::TForm1 window;
     for (const QString& file : parser.positionalArguments()) window.AddFile(file);
     window.show();
     if (parser.isSet(screenshot)) {
-        QTimer::singleShot(500, &window, [&] {
-            const bool saved = window.SaveScreenshot(parser.value(screenshot));
-            QApplication::exit(saved ? 0 : 1);
-        });
+        // The picture is taken once the first entry's thumbnail is on show
+        // (or after a while without one).
+        const auto take = [&] { QApplication::exit(window.SaveScreenshot(parser.value(screenshot)) ? 0 : 1); };
+        QObject::connect(&window, &slidemint::TForm1::thumbnailShown, &window,
+                         [take] { QTimer::singleShot(200, take); });
+        QTimer::singleShot(parser.positionalArguments().isEmpty() ? 500 : 60000, &window, take);
+        if (window.JamFileList1->count() > 0) window.JamFileList1->setCurrentRow(0);
     }
     return application.exec();
 }
