@@ -80,7 +80,13 @@ public:
     // Registers a copy of the graphic; returns its index in the image list,
     // or -1 outside a document or when images are not accepted.
     virtual int AddImage(const TGraphic& graphic);
-    // Places image `index` into `rect` (current measurement unit).
+    // Places image `index` into `rect` (current measurement unit). By
+    // default the picture fills the rectangle; ImageSettings() may keep its
+    // aspect ratio (KeepAspectRatio; only when it does not fit, unless
+    // StretchImage), centre it (CenterImage) or use its own size at
+    // SourceDPI (ActualSize: width = pixels x ScreenPPI / SourceDPI engine
+    // units, DisplayRect shrinks to it). Sizes round half to even. Records
+    // nothing for an unknown index or a top-left corner outside the area.
     virtual void DrawImage(const TveRect& rect, int index);
     // AddImage then DrawImage.
     virtual void DrawGraphic(const TveRect& rect, const TGraphic& graphic);
