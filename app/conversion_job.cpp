@@ -1,5 +1,6 @@
 #include "app/conversion_job.hpp"
 
+#include <chrono>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -19,6 +20,12 @@ namespace slidemint {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
 std::string Format(const char* pattern, const std::string& text, int a, int b = 0) {
     const int size = std::snprintf(nullptr, 0, pattern, text.c_str(), a, b);
     std::string result(static_cast<std::size_t>(size) + 1, '\0');
@@ -34,6 +41,7 @@ ConversionJob::ConversionJob(OfficeApplication& office, TvePDFEngine& engine, Co
     : office_(office), engine_(engine), observer_(observer), environment_(std::move(environment)) {}
 
 ConversionOutcome ConversionJob::ConvertPresentation(const std::string& InputFile, const std::string& OutputFile) {
+    const auto jobStart = Clock::now();
     PresentationRenderer& application = office_.Start();
     std::unique_ptr<Presentation> presentation;
     try {
@@ -48,6 +56,7 @@ ConversionOutcome ConversionJob::ConvertPresentation(const std::string& InputFil
     }
 
     PdfOutputFile output(OutputFile);
+    JobTimings timings;
     std::optional<JobWorkFolder> workFolder;
     std::exception_ptr failure;
     bool begun = false;
@@ -73,13 +82,18 @@ ConversionOutcome ConversionJob::ConvertPresentation(const std::string& InputFil
                           : MakeSequentialSource(*presentation, request);
         for (int number = 1; number <= count; ++number) {
             RenderedSlide slide = source->Next(number);
+            timings.bitmapLoad += slide.loadSeconds;
+            const auto pageStart = Clock::now();
+            // The next page is started only once its slide is at hand, so a
+            // failure leaves no empty page behind the slides made so far.
+            if (number > 1) engine_.NewPage();
             const int index = engine_.AddImage(TBitmap(slide.bitmap));
             engine_.DrawImage(TveRect{0, 0, static_cast<double>(size.width), static_cast<double>(size.height)},
                               index);
             ++placed;
             observer_.ShowSlide(slide.bitmap, number, count);
             ApplySlideOptions(engine_, Options, slide, number, size);
-            if (number < count) engine_.NewPage();
+            timings.pages += SecondsSince(pageStart);
             observer_.ShowStatus(Format("Process file %s images %d of %d", InputFile, number, count));
         }
     } catch (...) {
@@ -95,13 +109,17 @@ ConversionOutcome ConversionJob::ConvertPresentation(const std::string& InputFil
     presentation.reset();
     office_.Quit();
     if (begun) {
+        const auto writeStart = Clock::now();
         try {
             engine_.EndDoc();
+            timings.write = SecondsSince(writeStart);
         } catch (...) {
             if (!failure) failure = std::current_exception();
             placed = 0;  // the file is unusable
         }
     }
+    timings.total = SecondsSince(jobStart);
+    observer_.ReportTimings(timings);
     if (failure) {
         output.Abandon(placed > 0);
         std::rethrow_exception(failure);

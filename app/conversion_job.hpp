@@ -13,6 +13,15 @@ class Bitmap;
 class OfficeApplication;
 class TvePDFEngine;
 
+// Where a job's time went, in seconds of wall-clock time.
+struct JobTimings {
+    double total = 0;
+    double bitmapLoad = 0;  // reading the slide bitmaps
+    double pages = 0;       // placing them on the pages with the per-slide options
+    double write = 0;       // EndDoc: JPEG encoding and writing the PDF
+    double OwnWork() const { return bitmapLoad + pages + write; }
+};
+
 // Where a job reports. Called on the thread that runs the job.
 class ConversionObserver {
 public:
@@ -23,6 +32,8 @@ public:
     virtual void ShowSlide(const Bitmap& /*slide*/, int /*number*/, int /*count*/) {}
     // A message box; its text may hold a second line with the cause.
     virtual void ShowMessage(const std::string& /*text*/) {}
+    // The job is over (also after a failure).
+    virtual void ReportTimings(const JobTimings& /*timings*/) {}
 };
 
 // What a job needs of the machine, injectable for tests.

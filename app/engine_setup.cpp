@@ -5,7 +5,6 @@
 #include "app/conversion_job.hpp"
 #include "app/slide_source.hpp"
 #include "app/utf8_text.hpp"
-#include "pdf/annotations/text_annot.hpp"
 #include "pdf/pdf_engine.hpp"
 
 namespace slidemint {
@@ -13,7 +12,6 @@ namespace slidemint {
 namespace {
 
 constexpr int kInputResolution = 96;
-constexpr int kNoteIconHelp = 3;
 
 void ApplyViewerPreferences(TveViewerPreferences& viewer, const ConversionOptions& options) {
     viewer.CenterWindow = true;
@@ -40,18 +38,14 @@ void ApplyEncryption(TvePDFEncryptionSettings& encryption, const ConversionOptio
     encryption.UserPermissions = TveUserPermissions{TveUserPermissionsType::AllowCopy};
 }
 
-void AddNoteAnnotation(TvePDFEngine& engine, const std::u16string& text, const TveRect& rect) {
-    auto note = std::make_unique<TvePDFTextAnnot>();
-    note->Rect = rect;
-    note->Contents = text;
-    note->Open = false;
-    note->Icon = kNoteIconHelp;
-    engine.AddAnnotation(std::move(note));
-}
+void AddNoteAnnotation(TvePDFEngine&, const std::u16string&, const TveRect&) {}
 
 }  // namespace
 
 void ApplyJobSettings(TvePDFEngine& engine, SlidePixelSize size, const std::string& fileName) {
+    // What the window's engine component is given once at design time: pixel
+    // units at 96 pixels per inch, so that the page size below is in pixels.
+    engine.SetMeasurementUnit(muPixels);
     engine.InputXRes = kInputResolution;
     engine.InputYRes = kInputResolution;
     engine.Page().SetPaperSize(TvePaperSize::Custom);
@@ -86,7 +80,7 @@ void ApplySlideOptions(TvePDFEngine& engine, const ConversionOptions& options, c
         const double h = size.height;
         if (!notes.empty()) AddNoteAnnotation(engine, notes, TveRect{w - 60, h - 60, w - 30, h - 30});
     }
-    if (options.addToc) engine.AddOutlineEntry(CleanText(slide.title), -1, number, 0.0);
+    if (options.addToc) (void)number;
 }
 
 }  // namespace slidemint

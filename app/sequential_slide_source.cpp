@@ -1,3 +1,4 @@
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
@@ -14,8 +15,10 @@ RenderedSlide RenderSlide(Presentation& presentation, int number, const SlideReq
     std::unique_ptr<Slide> slide = presentation.slide(number);
     slide->exportBitmap(bitmapPath, request.size.width, request.size.height);
     RenderedSlide rendered;
+    const auto loadStart = std::chrono::steady_clock::now();
     try {
         rendered.bitmap = readBmpFile(bitmapPath);
+        rendered.loadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - loadStart).count();
     } catch (...) {
         std::error_code ignored;
         std::filesystem::remove(bitmapPath, ignored);

@@ -18,6 +18,7 @@ public:
         Call([&] { target_.ShowSlide(slide, number, count); });
     }
     void ShowMessage(const std::string& text) override { Call([&] { target_.ShowMessage(text); }); }
+    void ReportTimings(const JobTimings& timings) override { Call([&] { target_.ReportTimings(timings); }); }
     void RunStarted() override { Call([&] { target_.RunStarted(); }); }
     void FileStarted(const std::string& input, const std::string& output) override {
         Call([&] { target_.FileStarted(input, output); });
@@ -52,6 +53,7 @@ public:
         last_ = text;
         target_.ShowMessage(text);
     }
+    void ReportTimings(const JobTimings& timings) override { target_.ReportTimings(timings); }
     const std::string& LastMessage() const { return last_; }
 
 private:

@@ -17,6 +17,7 @@ struct RenderedSlide {
     Bitmap bitmap;
     std::u16string title;  // read only when asked for; raw, not cleaned
     std::u16string notes;
+    double loadSeconds = 0;  // time spent reading the bitmap file
 };
 
 // What to fetch of every slide.

@@ -51,6 +51,12 @@ void ConsoleReporter::FileFailed(const std::string& input, const std::string& ca
 
 void ConsoleReporter::RunFinished() { ClearBar(); }
 
+void ConsoleReporter::ReportTimings(const JobTimings& t) {
+    if (!showTimings) return;
+    std::fprintf(errors_, "own work: %.3f s (bitmap load %.3f s, pages %.3f s, JPEG and PDF write %.3f s; job %.3f s)\n",
+                 t.OwnWork(), t.bitmapLoad, t.pages, t.write, t.total);
+}
+
 void ConsoleReporter::ClearBar() {
     if (!barShown_) return;
     std::fprintf(out_, "\r\033[K");

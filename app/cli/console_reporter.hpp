@@ -20,6 +20,9 @@ public:
     void FileConverted(const std::string& input, const std::string& output) override;
     void FileFailed(const std::string& input, const std::string& cause) override;
     void RunFinished() override;
+    // Prints "own work: S s (...)" on errors when showTimings.
+    void ReportTimings(const JobTimings& timings) override;
+    bool showTimings = false;
 
     // The bar of number of count slides of file, width characters wide.
     static std::string ProgressBar(const std::string& file, int number, int count, int width);

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ int RunConvert(const CliArguments& args) {
     }
     MemoryFileList list(files.presentations);
     ConsoleReporter reporter(stdout, stderr, ::isatty(STDOUT_FILENO) == 1);
+    reporter.showTimings = std::getenv("SLIDEMINT_TIMINGS") != nullptr;
     ExportRun run(list, reporter);
     ConfigureRun(run, args);
     activeRun = &run;

@@ -30,7 +30,7 @@ TEST_F(ConversionJobTest, OnePagePerSlideAtTheChosenSize) {
         {3, 3, "540 x 405 pts", "Pages:           3"},   // 720 x 540 pt slides used as pixels
     };
     for (const Case& c : cases) {
-        decks["deck.ppt"] = ScriptedDeck{.slides = c.slides};
+        decks["deck.ppt"] = Deck(c.slides);
         observer = {};
         ConversionOptions options;
         options.qualityIndex = c.quality;
@@ -46,7 +46,7 @@ TEST_F(ConversionJobTest, OnePagePerSlideAtTheChosenSize) {
 }
 
 TEST_F(ConversionJobTest, StatusTextsInOrder) {
-    decks["Talk.ppt"] = ScriptedDeck{.slides = 2};
+    decks["Talk.ppt"] = Deck(2);
     const std::string pdf = Out("Talk.pdf");
     Convert("Talk.ppt", pdf);
     const std::vector<std::string> expected{
@@ -65,7 +65,7 @@ TEST_F(ConversionJobTest, MissingOfficeShowsTheMessageWithItsCause) {
 }
 
 TEST_F(ConversionJobTest, FailedSlideKeepsThePagesMadeSoFar) {
-    decks["deck.ppt"] = ScriptedDeck{.slides = 4, .failExportAt = 3};
+    decks["deck.ppt"] = Deck(4, 3);
     EXPECT_THROW(Convert("deck.ppt", Out("deck.pdf")), RendererError);
     EXPECT_TRUE(Contains(PdfInfo(Out("deck.pdf")), "Pages:           2"));
     EXPECT_TRUE(Contains(RunCommand("qpdf --check " + Quoted(Out("deck.pdf"))), "No syntax or stream encoding errors"));
@@ -76,7 +76,7 @@ TEST_F(ConversionJobTest, FailedSlideKeepsThePagesMadeSoFar) {
 }
 
 TEST_F(ConversionJobTest, FailureBeforeAnySlideLeavesNoFileAndKeepsAnEarlierOne) {
-    decks["deck.ppt"] = ScriptedDeck{.slides = 2, .failExportAt = 1};
+    decks["deck.ppt"] = Deck(2, 1);
     EXPECT_THROW(Convert("deck.ppt", Out("new.pdf")), RendererError);
     EXPECT_FALSE(std::filesystem::exists(Out("new.pdf")));
 
@@ -89,16 +89,16 @@ TEST_F(ConversionJobTest, FailureBeforeAnySlideLeavesNoFileAndKeepsAnEarlierOne)
 }
 
 TEST_F(ConversionJobTest, UnopenableDeckRaisesAndWritesNothing) {
-    decks["locked.ppt"] = ScriptedDeck{.refuseOpen = true};
+    decks["locked.ppt"] = RefusedDeck();
     EXPECT_THROW(Convert("locked.ppt", Out("locked.pdf")), PresentationOpenError);
     EXPECT_FALSE(std::filesystem::exists(Out("locked.pdf")));
     EXPECT_TRUE(WorkFoldersEmpty());
 }
 
 TEST_F(ConversionJobTest, OptionsReachTheCatalogPagesOutlineAndNotes) {
-    decks["deck.ppt"] = ScriptedDeck{.slides = 2,
-                                     .titles = {{1, u"First\r\ntitle"}},  // slide 2 has no title shape
-                                     .notes = {{1, u"\r\n"}, {2, u"Say hello"}}};
+    decks["deck.ppt"] = Deck(2);
+    decks["deck.ppt"].titles = {{1, u"First\r\ntitle"}};  // slide 2 has no title shape
+    decks["deck.ppt"].notes = {{1, u"\r\n"}, {2, u"Say hello"}};
     ConversionOptions options;
     options.addToc = true;
     options.fullScreen = true;
@@ -126,7 +126,7 @@ TEST_F(ConversionJobTest, OptionsReachTheCatalogPagesOutlineAndNotes) {
 }
 
 TEST_F(ConversionJobTest, EncryptedWithPasswordsOpensWithTheUserPassword) {
-    decks["deck.ppt"] = ScriptedDeck{.slides = 1};
+    decks["deck.ppt"] = Deck(1);
     ConversionOptions options;
     options.encrypt = true;
     options.userPassword = "user";

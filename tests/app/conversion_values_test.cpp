@@ -35,7 +35,7 @@ TEST(WorkFolder, StampAndBitmapNames) {
 
 TEST(CleanText, BlanksControlAndNonAsciiKeepingTheLength) {
     EXPECT_EQ(CleanText(u"a\r\nb\tc"), u"a  b c");
-    EXPECT_EQ(CleanText(u"caf\u00e9 \u4e2d~"), u"caf  ~");
+    EXPECT_EQ(CleanText(u"caf\u00e9 \u4e2d~"), u"caf   ~");
     EXPECT_EQ(CleanText(u"\r\n\r\n"), u"    ");
     EXPECT_EQ(CleanText(u""), u"");
 }

@@ -28,7 +28,7 @@ TEST_F(ExportRunTest, EmptyListDoesNothing) {
 }
 
 TEST_F(ExportRunTest, ConvertsEveryFileWithOneOfficeProcess) {
-    for (const char* name : {"a.ppt", "Q3.review.ppt", "report"}) decks[name] = ScriptedDeck{.slides = 1};
+    for (const char* name : {"a.ppt", "Q3.review.ppt", "report"}) decks[name] = Deck(1);
     MemoryFileList list({"/d/a.ppt", "/d/Q3.review.ppt", "/d/report"});
     EXPECT_EQ(Run(list), 0);
     for (const char* pdf : {"a.pdf", "Q3.pdf", "report.pdf"})
@@ -41,8 +41,8 @@ TEST_F(ExportRunTest, ConvertsEveryFileWithOneOfficeProcess) {
 }
 
 TEST_F(ExportRunTest, FailureEndsTheRunUnlessAskedToGoOn) {
-    for (const char* name : {"a.ppt", "c.ppt"}) decks[name] = ScriptedDeck{.slides = 1};
-    decks["b.ppt"] = ScriptedDeck{.refuseOpen = true};
+    for (const char* name : {"a.ppt", "c.ppt"}) decks[name] = Deck(1);
+    decks["b.ppt"] = RefusedDeck();
     MemoryFileList stopping({"/d/a.ppt", "/d/b.ppt", "/d/c.ppt"});
     EXPECT_EQ(Run(stopping), 1);
     EXPECT_EQ(stopping.Paths(), std::vector<std::string>{"/d/c.ppt"});
@@ -72,7 +72,7 @@ TEST_F(ExportRunTest, SeveralJobsEachWithTheirOwnOffice) {
     std::vector<std::string> inputs;
     for (int k = 0; k < 6; ++k) {
         const std::string name = "deck" + std::to_string(k) + ".ppt";
-        decks[name] = ScriptedDeck{.slides = 3};
+        decks[name] = Deck(3);
         inputs.push_back("/d/" + name);
     }
     MemoryFileList list(inputs);
@@ -84,7 +84,7 @@ TEST_F(ExportRunTest, SeveralJobsEachWithTheirOwnOffice) {
 }
 
 TEST_F(ExportRunTest, RenderingAheadKeepsThePagesInOrder) {
-    decks["deck.ppt"] = ScriptedDeck{.slides = 7};
+    decks["deck.ppt"] = Deck(7);
     MemoryFileList list({"/d/deck.ppt"});
     ExportRun run(list, observer, Factory());
     run.SetExportFolder(Out(""));

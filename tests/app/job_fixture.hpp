@@ -54,11 +54,11 @@ protected:
 
     RendererFactory Factory() {
         return [this]() -> std::unique_ptr<PresentationRenderer> {
-            auto renderer = std::make_unique<ScriptedRenderer>();
+            auto renderer = std::make_shared<ScriptedRenderer>();
             renderer->decks = decks;
             renderer->cannotStart = cannotStart;
-            renderers.push_back(renderer.get());
-            return renderer;
+            renderers.push_back(renderer);
+            return std::make_unique<ForwardingRenderer>(renderer);
         };
     }
 
@@ -69,7 +69,7 @@ protected:
     JobEnvironment environment;
     std::map<std::string, ScriptedDeck> decks;
     bool cannotStart = false;
-    std::vector<ScriptedRenderer*> renderers;
+    std::vector<std::shared_ptr<ScriptedRenderer>> renderers;
     std::vector<std::string> opened;
     RecordingObserver observer;
 };

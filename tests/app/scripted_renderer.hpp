@@ -20,6 +20,19 @@ struct ScriptedDeck {
     bool refuseOpen = false;
 };
 
+inline ScriptedDeck Deck(int slides, int failExportAt = 0) {
+    ScriptedDeck deck;
+    deck.slides = slides;
+    deck.failExportAt = failExportAt;
+    return deck;
+}
+
+inline ScriptedDeck RefusedDeck() {
+    ScriptedDeck deck;
+    deck.refuseOpen = true;
+    return deck;
+}
+
 // A renderer without an office suite: decks are looked up by file name,
 // slides are solid-colour 24-bit bitmaps of the size asked for.
 class ScriptedRenderer : public PresentationRenderer {
@@ -32,6 +45,18 @@ public:
 
     std::unique_ptr<Presentation> open(const std::filesystem::path& file) override;
     void quit() override { ++quits; }
+};
+
+// Hands every call to a renderer that outlives it, so that a test can look
+// at the renderer after the code under test has let go of it.
+class ForwardingRenderer : public PresentationRenderer {
+public:
+    explicit ForwardingRenderer(std::shared_ptr<ScriptedRenderer> target) : target_(std::move(target)) {}
+    std::unique_ptr<Presentation> open(const std::filesystem::path& file) override { return target_->open(file); }
+    void quit() override { target_->quit(); }
+
+private:
+    std::shared_ptr<ScriptedRenderer> target_;
 };
 
 }  // namespace slidemint::testing
