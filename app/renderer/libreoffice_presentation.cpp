@@ -79,9 +79,8 @@ std::unique_ptr<Presentation> openPresentation(const std::shared_ptr<OfficeSessi
                                                const std::filesystem::path& file) {
     std::string name = file.string();
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
-        throw PresentationOpenError(name, "the file does not exist");
-    }
+    if (!std::filesystem::exists(file, error)) throw PresentationOpenError(name, "the file does not exist");
+    if (!std::filesystem::is_regular_file(file, error)) throw PresentationOpenError(name, "it is not a file");
     std::uint64_t run = session->ensureRunning(name);
     auto document = session->callFor(name, run, "opening it", [&] {
         auto loaded = loadDocument(*session, file);

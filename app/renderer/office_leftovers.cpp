@@ -7,7 +7,13 @@
 #include <random>
 #include <stdexcept>
 
+#include <cstdio>
+#include <vector>
+
+#include <rtl/digest.h>
 #include <unistd.h>
+
+#include "app/renderer/file_url.hpp"
 
 namespace slidemint {
 
@@ -32,15 +38,33 @@ pid_t ownerOf(const std::string& name, const std::string& prefix) {
     }
 }
 
+// The socket by which an office guards its profile against a second office:
+// named after the MD5 digest of the profile's URL in UTF-16, each byte in
+// hexadecimal without leading zeros.
+std::string profileGuardSocket(const std::filesystem::path& profileFolder) {
+    std::string url = fileUrlFromPath(profileFolder);
+    std::vector<sal_uInt8> utf16;
+    for (unsigned char c : url) {
+        utf16.push_back(c);  // the URL is plain ASCII
+        utf16.push_back(0);
+    }
+    sal_uInt8 digest[RTL_DIGEST_LENGTH_MD5];
+    rtl_digest_MD5(utf16.data(), static_cast<sal_uInt32>(utf16.size()), digest, sizeof digest);
+    std::string name = pipeSocketPrefix() + "SingleOfficeIPC_";
+    char hex[3];
+    for (sal_uInt8 byte : digest) {
+        std::snprintf(hex, sizeof hex, "%x", byte);
+        name += hex;
+    }
+    return name;
+}
+
 bool programEnded(pid_t owner) { return owner > 0 && ::kill(owner, 0) != 0 && errno == ESRCH; }
 
 void removeEntriesOfEndedPrograms(const std::filesystem::path& folder, const std::string& prefix) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (programEnded(ownerOf(entry.path().filename().string(), prefix))) {
-            std::error_code ignored;
-            std::filesystem::remove_all(entry.path(), ignored);
-        }
+        if (programEnded(ownerOf(entry.path().filename().string(), prefix))) removeOfficeFiles(entry.path(), "");
     }
 }
 
@@ -65,8 +89,11 @@ std::string makeOfficePipeName() {
 
 void removeOfficeFiles(const std::filesystem::path& profileFolder, const std::string& pipeName) {
     std::error_code ignored;
+    if (std::filesystem::is_directory(profileFolder, ignored)) {
+        std::filesystem::remove(pipeFolder / profileGuardSocket(profileFolder), ignored);
+    }
     std::filesystem::remove_all(profileFolder, ignored);
-    std::filesystem::remove(pipeFolder / (pipeSocketPrefix() + pipeName), ignored);
+    if (!pipeName.empty()) std::filesystem::remove(pipeFolder / (pipeSocketPrefix() + pipeName), ignored);
 }
 
 void removeLeftoversOfEndedPrograms() {

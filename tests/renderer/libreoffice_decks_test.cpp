@@ -131,6 +131,7 @@ TEST_F(LibreOfficeDecks, FailsRefusedDecksWithTheFileAndCauseThenGoesOn) {
         {"clusterfuzz-testcase-minimized-POIHSLFFuzzer-6614960949821440.ppt", ""},
         {"clusterfuzz-testcase-minimized-POIFuzzer-5681320547975168.ppt", ""},
         {"no-such-deck.ppt", "does not exist"},
+        {".", "not a file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.deck);

@@ -47,6 +47,18 @@ TEST(OfficeLeftovers, RemovesOnlyWhatEndedProgramsLeft) {
     EXPECT_FALSE(std::filesystem::exists(paths[3]));
 }
 
+TEST(OfficeLeftovers, RemovesTheSocketGuardingTheProfile) {
+    // Name seen beside a real office started with this profile.
+    const std::filesystem::path profile = "/tmp/slidemint-office-10619-jsriiV";
+    const std::filesystem::path guard =
+        "/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_SingleOfficeIPC_676fb9e6d1f031d26d9a2747792e704a";
+    std::filesystem::create_directories(profile / "user");
+    std::ofstream(guard).put('x');
+    removeOfficeFiles(profile, "");
+    EXPECT_FALSE(std::filesystem::exists(profile));
+    EXPECT_FALSE(std::filesystem::exists(guard));
+}
+
 TEST(OfficeLeftovers, NamesCarryTheProgramAndNeverRepeat) {
     const std::string pid = std::to_string(::getpid());
     auto first = makeOfficePipeName();

@@ -21,7 +21,8 @@
 
 namespace {
 
-std::string utf8(const std::u16string& text) {
+// ASCII as it is, line breaks as "|", anything else as "?".
+std::string printable(const std::u16string& text) {
     std::string out;
     for (char16_t c : text) out += (c >= 32 && c < 127) ? static_cast<char>(c) : (c == u'\n' ? '|' : '?');
     return out;
@@ -63,7 +64,7 @@ void probe(slidemint::PresentationRenderer& renderer, const std::string& file, c
     std::cout << file << ": " << count << " slides of " << size.width << " x " << size.height << " points\n";
     for (int i = 1; i <= count; ++i) {
         auto slide = presentation->slide(i);
-        std::cout << "  " << i << " title \"" << utf8(slide->title()) << "\" notes \"" << utf8(slide->notes())
+        std::cout << "  " << i << " title \"" << printable(slide->title()) << "\" notes \"" << printable(slide->notes())
                   << "\"\n";
         if (!args.outFolder.empty()) {
             auto bitmap = args.outFolder / ("Slide" + std::to_string(i) + ".bmp");
