@@ -8,10 +8,10 @@ namespace slidemint {
 
 std::string FormatReal(double value) {
     if (!std::isfinite(value)) return "0.0000";
-    std::array<char, 64> buffer{};
+    std::array<char, 400> buffer{};  // holds any finite double in fixed notation
     auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, 4);
-    if (error != std::errc{}) return "0.0000";  // beyond 1e59: never a PDF number
+    if (error != std::errc{}) return "0.0000";
     std::string text(buffer.data(), end);
     if (text == "-0.0000") return "0.0000";
     return text;

@@ -100,6 +100,20 @@ TEST_F(PdfWriterTest, TwoPagesTakeThreeNumbersEach) {
     EXPECT_EQ(pdf_test::ReadFile(PathOf()), ExpectedDocument({6, 9}, 12));
 }
 
+TEST_F(PdfWriterTest, PageByPageOutputAndASecondDocumentGiveTheSameFile) {
+    const std::string expected = ExpectedDocument({6, 9, 12}, 15);
+    auto engine = MakeEngine();
+    engine->Compression().Enabled = false;
+    for (bool pageByPage : {false, true, false}) {
+        engine->Preferences().SetProcessAfterEachPage(pageByPage);
+        engine->BeginDoc();
+        engine->NewPage();
+        engine->NewPage();
+        engine->EndDoc();
+        EXPECT_EQ(pdf_test::ReadFile(PathOf()), expected) << "page by page: " << pageByPage;
+    }
+}
+
 TEST_F(PdfWriterTest, XrefLinesAreTwentyBytesAndStartxrefPointsAtXref) {
     auto engine = MakeEngine();
     engine->BeginDoc();
