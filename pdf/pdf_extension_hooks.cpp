@@ -1,6 +1,6 @@
-// Default bodies of the hooks through which images, patterns, fonts and
-// outlines join the PDF writer. Each writes nothing until its part of the
-// writer overrides or fills it in.
+// Default bodies of the hooks through which images, patterns and fonts join
+// the PDF writer (the outline hooks live in outlines/). Each writes nothing
+// until its part of the writer overrides or fills it in.
 #include "pdf/custom_pdf_engine.hpp"
 
 namespace slidemint {
@@ -22,9 +22,5 @@ void TveCustomPDFEngine::ResetTextState() {}
 std::string TveCustomPDFEngine::GetFontResourceEntries() { return {}; }
 
 void TveCustomPDFEngine::WriteFonts() {}
-
-bool TveCustomPDFEngine::HasOutlineEntries() const { return false; }
-
-void TveCustomPDFEngine::WriteOutlines() {}
 
 }  // namespace slidemint

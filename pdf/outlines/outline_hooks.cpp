@@ -1,0 +1,50 @@
+// The PDF writer's outline hooks: whether the catalog needs an outline
+// root, and the tree written under it at the end of the document.
+#include "pdf/custom_pdf_engine.hpp"
+#include "pdf/outlines/outline_writer.hpp"
+
+namespace slidemint {
+
+namespace {
+
+class EngineOutlineServices final : public TveOutlineServices {
+public:
+    explicit EngineOutlineServices(TveCustomPDFEngine& engine) : engine_(engine) {}
+
+    int NewObjectNumber() override { return engine_.NewObjectNumber(); }
+    void WriteObject(std::string_view body, int objectNumber) override {
+        engine_.WriteObject(body, objectNumber, true);
+    }
+    std::string TextToPdfHex(std::u16string_view text, int objectNumber) override {
+        return engine_.TextToPdfHex(text, objectNumber);
+    }
+    std::string EncryptString(std::string_view bytes, int objectNumber) override {
+        return engine_.EncryptString(bytes, objectNumber);
+    }
+    std::optional<TveOutlinePageTarget> OutputPage(int pageNumber) const override {
+        const auto& pages = engine_.WriterState().pageInfoList;
+        if (pageNumber < 1 || static_cast<std::size_t>(pageNumber) > pages.size()) return std::nullopt;
+        const auto& page = pages[static_cast<std::size_t>(pageNumber) - 1];
+        if (!page) return std::nullopt;
+        return TveOutlinePageTarget{page->ObjectNumber, page->Height};
+    }
+    double PointsPerPixel() const override { return engine_.PointsPerPixel(); }
+
+private:
+    TveCustomPDFEngine& engine_;
+};
+
+}  // namespace
+
+bool TveCustomPDFEngine::HasOutlineEntries() const { return !OutlineEntries().empty(); }
+
+void TveCustomPDFEngine::WriteOutlines() {
+    const int root = WriterState().outlinesObjectNumber;
+    // The catalog was written before the first entry was added, so no
+    // root is referenced; a tree written now would be unreachable.
+    if (root <= 0) return;
+    EngineOutlineServices services(*this);
+    TveOutlineWriter(OutlineEntries(), services).WriteOutlines(root);
+}
+
+}  // namespace slidemint
