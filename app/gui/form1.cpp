@@ -149,7 +149,7 @@ void TForm1::AddFile(const QString& path) {
 
 QStringList TForm1::FileListPaths() const {
     QStringList paths;
-    for (const std::string& path : const_cast<TFileListStore&>(fileList_).Paths())
+    for (const std::string& path : fileList_.Paths())
         paths << QString::fromStdString(path);
     return paths;
 }
@@ -186,7 +186,9 @@ void TForm1::AddFolderDialog() {
         AddFile(QString::fromStdString(where + entry.Name));
     };
     FS1.OnIdle = [] { QCoreApplication::processEvents(); };
+    BAddFolder->setEnabled(false);  // the search lets the window work meanwhile, but runs once at a time
     FS1.Execute();
+    BAddFolder->setEnabled(true);
 }
 
 void TForm1::SelectDirectoryDialog() {
