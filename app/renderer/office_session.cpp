@@ -121,19 +121,25 @@ void OfficeSession::officeDied(const std::string& file, const std::string& what)
 
 void OfficeSession::stop() {
     if (!process_) return;
-    if (desktop_.is() && process_->running()) {
-        auto terminate = [this] {
-            try {
-                desktop_->terminate();
-            } catch (const css::uno::Exception&) {
-                // The connection drops while the office ends.
-            }
-        };
-        worker_.run(terminate, std::min<std::chrono::milliseconds>(timeLimit_, quitGrace),
-                    [this] { process_->killGroup(); });
-        process_->waitForExit(quitGrace);
+    try {
+        if (desktop_.is() && process_->running()) askOfficeToEnd();
+    } catch (...) {
+        // Whatever went wrong, the process group is ended below.
     }
     discardOffice();
+}
+
+void OfficeSession::askOfficeToEnd() {
+    auto terminate = [this] {
+        try {
+            desktop_->terminate();
+        } catch (const css::uno::Exception&) {
+            // The connection drops while the office ends.
+        }
+    };
+    worker_.run(terminate, std::min<std::chrono::milliseconds>(timeLimit_, quitGrace),
+                [this] { process_->killGroup(); });
+    process_->waitForExit(quitGrace);
 }
 
 void OfficeSession::discardOffice() {

@@ -62,6 +62,7 @@ public:
 private:
     void start();
     void connect(std::chrono::steady_clock::time_point deadline);
+    void askOfficeToEnd();
     void discardOffice();
     [[noreturn]] void officeDied(const std::string& file, const std::string& what);
     std::string limitText() const;
