@@ -18,9 +18,19 @@ PixelFormat BitmapFormatOf(TPixelFormat format) {
     }
 }
 
+namespace {
+
+// The pixels a bitmap or icon graphic holds, without copying them.
+const Bitmap* heldPixels(const TGraphic& graphic) {
+    if (const auto* bitmap = dynamic_cast<const TBitmap*>(&graphic)) return &bitmap->bitmap();
+    if (const auto* icon = dynamic_cast<const TIcon*>(&graphic)) return &icon->image();
+    return nullptr;
+}
+
+}  // namespace
+
 Bitmap GraphicPixels(const TGraphic& graphic) {
-    if (const auto* bitmap = dynamic_cast<const TBitmap*>(&graphic)) return bitmap->bitmap();
-    if (const auto* icon = dynamic_cast<const TIcon*>(&graphic)) return icon->image();
+    if (const Bitmap* held = heldPixels(graphic)) return *held;
     if (const auto* jpeg = dynamic_cast<const TJPEGImage*>(&graphic))
         return decodeJpeg(jpeg->encoded(), "JPEG image");
     Bitmap blank(graphic.width(), graphic.height(), PixelFormat::Bgr24);
@@ -34,19 +44,24 @@ int roundedSide(double length) { return std::max(1, static_cast<int>(std::nearby
 
 }  // namespace
 
-Bitmap PrepareItemBitmap(const TveImageItem& item, TveImageSettings& settings, const TGraphic& graphic,
-                         TColor groundColor) {
+PreparedBitmap PrepareItemBitmap(const TveImageItem& item, TveImageSettings& settings, const TGraphic& graphic,
+                                 TColor groundColor) {
     PixelFormat format = BitmapFormatOf(settings.ImagePixelFormat);
     if (!settings.ActualSize) settings.StretchImage = true;
     RasterOp op = settings.TransparentImage ? RasterOp::And : RasterOp::Copy;
+    // An opaque copy of a picture in the same direct layout covers the ground.
+    auto coversGround = [&](const Bitmap& pixels) {
+        return op == RasterOp::Copy && pixels.pixelFormat() == format && bitsPerPixel(format) > 8;
+    };
+    const Bitmap* held = heldPixels(graphic);
+    if (held && !settings.ActualSize && coversGround(*held)) return PreparedBitmap(held);
     Bitmap pixels = GraphicPixels(graphic);
     if (settings.ActualSize) pixels = stretchBitmap(pixels, roundedSide(item.Width), roundedSide(item.Height));
-    // An opaque copy of a picture in the same layout covers the ground.
-    if (op == RasterOp::Copy && pixels.pixelFormat() == format && bitsPerPixel(format) > 8) return pixels;
+    if (coversGround(pixels)) return PreparedBitmap(std::move(pixels));
     Bitmap result(pixels.width(), pixels.height(), format);
     result.fill(groundColor);
     drawBitmap(result, pixels, 0, 0, op);
-    return result;
+    return PreparedBitmap(std::move(result));
 }
 
 }  // namespace slidemint

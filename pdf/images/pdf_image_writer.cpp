@@ -40,7 +40,8 @@ TvePDFImageWriter::EncodedImage TvePDFImageWriter::encodeItem(const TveImageItem
     TveOutputImageFormat format = settings.OutputImageFormat();
     bool fax = format == ifCCITT3 || format == ifCCITT4;
     if (fax) settings.ImagePixelFormat = pf1bit;
-    Bitmap bitmap = PrepareItemBitmap(item, settings, graphic, ground);
+    PreparedBitmap prepared = PrepareItemBitmap(item, settings, graphic, ground);
+    const Bitmap& bitmap = prepared.get();
     EncodedImage encoded{{}, bitmap.width(), bitmap.height()};
     if (fax) {
         if (ccitt_) encoded.data = ccitt_(bitmap, format);
