@@ -5,6 +5,7 @@
 #include "app/conversion_job.hpp"
 #include "app/slide_source.hpp"
 #include "app/utf8_text.hpp"
+#include "pdf/annotations/pdf_annot.hpp"
 #include "pdf/pdf_engine.hpp"
 
 namespace slidemint {
@@ -38,7 +39,14 @@ void ApplyEncryption(TvePDFEncryptionSettings& encryption, const ConversionOptio
     encryption.UserPermissions = TveUserPermissions{TveUserPermissionsType::AllowCopy};
 }
 
-void AddNoteAnnotation(TvePDFEngine&, const std::u16string&, const TveRect&) {}
+void AddNoteAnnotation(TvePDFEngine& engine, const std::u16string& text, const TveRect& rect) {
+    auto note = std::make_unique<TvePDFTextAnnot>();
+    note->Rect = rect;
+    note->Contents = text;
+    note->Open = false;
+    note->Icon = TvePDFTextAnnot::kHelp;
+    engine.AddAnnotation(std::move(note));
+}
 
 }  // namespace
 
@@ -80,7 +88,7 @@ void ApplySlideOptions(TvePDFEngine& engine, const ConversionOptions& options, c
         const double h = size.height;
         if (!notes.empty()) AddNoteAnnotation(engine, notes, TveRect{w - 60, h - 60, w - 30, h - 30});
     }
-    if (options.addToc) (void)number;
+    if (options.addToc) engine.AddOutlineEntry(CleanText(slide.title), -1, number, 0.0);
 }
 
 }  // namespace slidemint

@@ -121,7 +121,9 @@ TEST_F(ConversionJobTest, OptionsReachTheCatalogPagesOutlineAndNotes) {
     for (std::size_t at = text.find("/Subtype /Text"); at != std::string::npos; at = text.find("/Subtype /Text", at + 1))
         ++notes;
     EXPECT_EQ(notes, 2u);
-    EXPECT_TRUE(Contains(text, "Say hello"));
+    const std::string objects = PdfObjectsJson(Out("deck.pdf"));
+    EXPECT_TRUE(Contains(objects, "\"/Contents\": \"u:  \"")) << objects;
+    EXPECT_TRUE(Contains(objects, "\"/Contents\": \"u:Say hello\"")) << objects;
     EXPECT_EQ(opened, std::vector<std::string>{Out("deck.pdf")});
 }
 

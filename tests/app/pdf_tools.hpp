@@ -29,6 +29,12 @@ inline std::string PdfAsText(const std::string& pdf, const std::string& password
                       (password.empty() ? "" : "--password=" + Quoted(password) + " ") + Quoted(pdf) + " -");
 }
 
+// The file's objects as qpdf's JSON, strings decoded ("u:text").
+inline std::string PdfObjectsJson(const std::string& pdf, const std::string& password = "") {
+    return RunCommand("qpdf --json=2 --json-key=qpdf " +
+                      (password.empty() ? "" : "--password=" + Quoted(password) + " ") + Quoted(pdf));
+}
+
 inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 }  // namespace slidemint::testing

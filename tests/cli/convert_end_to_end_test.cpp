@@ -97,9 +97,14 @@ TEST_F(ConvertEndToEnd, OptionsReadBackWithQpdf) {
     EXPECT_TRUE(Contains(outlines, "Title of the first slide")) << outlines;
     EXPECT_TRUE(Contains(outlines, "This is the second slide")) << outlines;
     const std::string text = PdfAsText(pdf, "user");
-    for (const char* part : {"/PageMode /FullScreen", "/HideToolbar true", "/S /Dissolve", "/Subtype /Text",
-                             "/Author (Ana)", "/Creator (Tester)"})
+    for (const char* part : {"/PageMode /FullScreen", "/HideToolbar true", "/S /Dissolve", "/Subtype /Text"})
         EXPECT_TRUE(Contains(text, part)) << part;
+    const std::string objects = PdfObjectsJson(pdf, "user");
+    EXPECT_TRUE(Contains(objects, "u:I am the notes of the first slide")) << objects;
+    EXPECT_TRUE(Contains(objects, "u:These are the notes of the 2nd slide THIS LINE IS BOLD")) << objects;
+    const std::string info = PdfInfo(pdf, "user");
+    EXPECT_TRUE(Contains(info, "Author:          Ana")) << info;
+    EXPECT_TRUE(Contains(info, "Creator:         Tester")) << info;
 }
 
 TEST_F(ConvertEndToEnd, FailedDecksGiveOneLineEachAndTheRestConverts) {
