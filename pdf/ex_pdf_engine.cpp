@@ -24,12 +24,4 @@ void TveExPDFEngine::WriterAbortDoc() {
     TveCustomPDFEngine::WriterAbortDoc();
 }
 
-void TveExPDFEngine::CreateAnnotationList() {}
-
-void TveExPDFEngine::CollectPageAnnotations(int) {}
-
-void TveExPDFEngine::WriteAnnotations() {}
-
-void TveExPDFEngine::DiscardAnnotationList() noexcept {}
-
 }  // namespace slidemint

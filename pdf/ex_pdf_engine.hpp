@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "pdf/annotations/annotation_list.hpp"
 #include "pdf/custom_pdf_engine.hpp"
 
 namespace slidemint {
@@ -13,6 +14,13 @@ namespace slidemint {
 // encoding of one-bit images.
 class TveExPDFEngine : public TveCustomPDFEngine {
 public:
+    // Attaches a note to the current page. The engine always takes the
+    // annotation: it keeps it until the document is written, or drops it at
+    // once when no document is open or the rectangle's top-left corner lies
+    // outside the page body's drawing area. The rectangle is given in the
+    // measurement unit, relative to that area.
+    void AddAnnotation(std::unique_ptr<TvePDFTextAnnot> annot);
+
     // The fax-coded stream of a one-bit bitmap (format ifCCITT3 or
     // ifCCITT4); empty until the image part of the writer provides it.
     virtual std::string EncodeCCITT(const Bitmap& bitmap, TveOutputImageFormat format);
@@ -35,6 +43,12 @@ protected:
     virtual void WriteAnnotations();
     // Drops the list without writing it (the document failed).
     virtual void DiscardAnnotationList() noexcept;
+
+private:
+    // The drawing area of the page body, whatever band is the target.
+    TveRect BodyDrawingArea();
+
+    std::unique_ptr<TveAnnotationList> annotations_;
 };
 
 }  // namespace slidemint
