@@ -56,12 +56,10 @@ OfficeProcess::OfficeProcess(const std::filesystem::path& program)
     static const bool tidied = (removeLeftoversOfEndedPrograms(), true);
     (void)tidied;
     profileDir_ = makeOfficeProfileFolder();
-    try {
-        launch();
-    } catch (...) {
-        removeOfficeFiles(profileDir_, pipeName_);
-        throw;
-    }
+}
+
+void OfficeProcess::start() {
+    if (pid_ == 0) launch();
 }
 
 OfficeProcess::~OfficeProcess() {
@@ -97,6 +95,7 @@ void OfficeProcess::launch() {
     pid_ = child;
     ended_ = reaped_ = false;
     exitCode_ = exitSignal_ = 0;
+    group_ = child;
     registerOfficeGroup(pid_);
 
     int execError = 0;
@@ -112,7 +111,7 @@ void OfficeProcess::launch() {
 }
 
 bool OfficeProcess::running() {
-    if (ended_) return false;
+    if (pid_ == 0 || ended_) return false;
     siginfo_t info{};
     if (::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0) return true;
     if (info.si_pid != pid_) return true;
@@ -143,12 +142,14 @@ bool OfficeProcess::waitForExit(std::chrono::milliseconds limit) {
 
 void OfficeProcess::killGroup() {
     // While the leader is not reaped the group id cannot belong to anyone else.
-    if (!reaped_) ::kill(-pid_, SIGKILL);
+    pid_t group = group_.load();
+    if (group > 0) ::kill(-group, SIGKILL);
 }
 
 void OfficeProcess::reap() {
-    if (reaped_) return;
+    if (pid_ == 0 || reaped_) return;
     killGroup();
+    group_ = 0;
     int status = 0;
     while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -15,15 +16,19 @@ namespace slidemint {
 // object ends the group, reaps the process and removes the profile.
 class OfficeProcess {
 public:
-    // Starts program. Throws std::runtime_error naming the cause when the
-    // program cannot be run.
+    // Prepares a profile folder and a pipe name for program.
     explicit OfficeProcess(const std::filesystem::path& program);
     ~OfficeProcess();
 
     OfficeProcess(const OfficeProcess&) = delete;
     OfficeProcess& operator=(const OfficeProcess&) = delete;
 
-    pid_t processGroup() const { return pid_; }
+    // Starts the program; on the thread whose end shall end the office.
+    // Throws std::runtime_error naming the cause when it cannot be run.
+    void start();
+
+    // The group of the running (not yet reaped) process, else 0. Any thread.
+    pid_t processGroup() const { return group_.load(); }
     const std::string& pipeName() const { return pipeName_; }
 
     // The UNO URL that reaches the office's component context.
@@ -39,7 +44,7 @@ public:
     // Waits up to limit for the process to end on its own.
     bool waitForExit(std::chrono::milliseconds limit);
 
-    // Ends every process of the group at once.
+    // Ends every process of the group at once. Any thread.
     void killGroup();
 
     // How the process ended, for error messages ("exited with status 1").
@@ -52,7 +57,8 @@ private:
     std::filesystem::path program_;
     std::filesystem::path profileDir_;
     std::string pipeName_;
-    pid_t pid_ = 0;
+    pid_t pid_ = 0;                     // the last process started
+    std::atomic<pid_t> group_{0};       // its group while it is not reaped
     bool ended_ = false;
     bool reaped_ = false;
     int exitCode_ = 0;      // valid when the process exited

@@ -41,9 +41,8 @@ std::uint64_t OfficeSession::ensureRunning(const std::string& file) {
     std::string failure;
     bool inTime = false;
     try {
-        inTime = worker_.run([this] { start(); }, timeLimit_ + startMargin, [this] {
-            if (process_) process_->killGroup();
-        });
+        process_ = std::make_unique<OfficeProcess>(officeProgram_);
+        inTime = worker_.run([this] { start(); }, timeLimit_ + startMargin, [this] { process_->killGroup(); });
     } catch (const std::exception& e) {
         failure = e.what();
     } catch (const css::uno::Exception& e) {
@@ -60,7 +59,7 @@ std::uint64_t OfficeSession::ensureRunning(const std::string& file) {
 void OfficeSession::start() {
     auto deadline = std::chrono::steady_clock::now() + timeLimit_;
     localComponentContext(SLIDEMINT_OFFICE_PROGRAM_DIR);
-    process_ = std::make_unique<OfficeProcess>(officeProgram_);
+    process_->start();
     connect(deadline);
     desktop_ = css::frame::Desktop::create(remoteContext_);
 }
