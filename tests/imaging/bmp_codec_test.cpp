@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <unistd.h>
 
 namespace slidemint {
 namespace {

@@ -40,11 +40,18 @@ private:
     TvePDFImageWriter images_;
 };
 
+// Fixes the screen's pixels per inch for as long as it lives.
+struct FixedScreen {
+    explicit FixedScreen(int pixelsPerInch) { SystemEnvironment::current().setScreenPPI(pixelsPerInch); }
+    ~FixedScreen() { SystemEnvironment::current().resetToSystem(); }
+    FixedScreen(const FixedScreen&) = delete;
+    FixedScreen& operator=(const FixedScreen&) = delete;
+};
+
 // Each document goes to its own folder, removed at the end.
 class ImagePdfDocument {
 public:
-    ImagePdfDocument(int pageWidth, int pageHeight) {
-        SystemEnvironment::current().setScreenPPI(96);
+    ImagePdfDocument(int pageWidth, int pageHeight, int screenPPI = 96) : screen_(screenPPI) {
         std::random_device random;
         folder_ = std::filesystem::temp_directory_path() / ("slidemint-images-" + std::to_string(random()));
         std::filesystem::create_directories(folder_);
@@ -61,13 +68,16 @@ public:
     ~ImagePdfDocument() {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
-        SystemEnvironment::current().resetToSystem();
     }
     ImagePdfDocument(const ImagePdfDocument&) = delete;
     ImagePdfDocument& operator=(const ImagePdfDocument&) = delete;
 
     std::string path() const { return (folder_ / "out.pdf").string(); }
 
+private:
+    FixedScreen screen_;  // before the engine, which reads the screen when it is made
+
+public:
     ImagePdfEngine engine;
 
 private:

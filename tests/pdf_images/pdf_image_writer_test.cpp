@@ -217,5 +217,22 @@ TEST_F(PdfImageWriterTest, FramedImageWithHatchedGround) {
     EXPECT_TRUE(contains(text, "2 J 2 j 0.3 w 0 2.5 m 5 2.5 l 2.5 0 m 2.5 5 l S"));
 }
 
+// Drawing coordinates are pixels at 96 per inch on a 120-pixel-per-inch
+// screen: the frame must still enclose exactly the placed image.
+TEST_F(PdfImageWriterTest, FrameFitsTheImageWhenInputAndScreenResolutionsDiffer) {
+    ImagePdfDocument document(100, 100, 120);
+    TveCustomPDFEngine& engine = document.engine;
+    engine.ImageSettings().DrawFrame = true;
+    engine.Frame() = TveFrame{true, true, true, true, {}};
+    engine.Brush() = TBrush{0xFFFFFFu, bsClear};
+    engine.BeginDoc();
+    engine.DrawImage({8, 8, 48, 40}, engine.AddImage(TBitmap(slideLike(40, 32))));
+    engine.EndDoc();
+    ASSERT_TRUE(qpdfAccepts(document.path()));
+    std::string text = inflated(document.path());
+    EXPECT_TRUE(contains(text, "\r\n4.8000 43.2000 m 4.8000 24.0000 l 28.8000 24.0000 l 28.8000 43.2000 l 4.8000 43.2000 l "
+                               "\r\n s Q\r\n\r\nq\r\n24.0000 0 0 19.2000 4.8000 24.0000 cm\r\n/Img00 Do"));
+}
+
 }  // namespace
 }  // namespace slidemint
