@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -39,6 +40,8 @@ struct FailureCase {
     const char* name;
     std::function<void(TvePDFEngine&)> arm;  // makes the document fail in EndDoc
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class FailedEndDocTest : public PdfWriterTest, public ::testing::WithParamInterface<FailureCase> {};
 

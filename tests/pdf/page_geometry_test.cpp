@@ -1,6 +1,7 @@
 // Page sizes and scaling as a viewer sees them, at two screen resolutions.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct GeometryCase {
     std::vector<pdf_tools::PageSize> expected;  // points
     const char* scaling;                        // the content's first operator
 };
+
+void PrintTo(const GeometryCase& c, std::ostream* os) { *os << c.name; }
 
 class PageGeometryTest : public PdfWriterTest, public ::testing::WithParamInterface<GeometryCase> {};
 
