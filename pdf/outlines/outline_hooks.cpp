@@ -2,6 +2,7 @@
 // root, and the tree written under it at the end of the document.
 #include "pdf/custom_pdf_engine.hpp"
 #include "pdf/outlines/outline_writer.hpp"
+#include "pdf/pdf_format.hpp"
 
 namespace slidemint {
 
@@ -36,13 +37,20 @@ private:
 
 }  // namespace
 
-bool TveCustomPDFEngine::HasOutlineEntries() const { return !OutlineEntries().empty(); }
+// When pages are output one at a time, the catalog is written with the
+// first page, before later entries can have been added; the outline root is
+// then reserved in any case, so that no entry is lost.
+bool TveCustomPDFEngine::HasOutlineEntries() const {
+    return !OutlineEntries().empty() || Preferences().ProcessAfterEachPage();
+}
 
 void TveCustomPDFEngine::WriteOutlines() {
     const int root = WriterState().outlinesObjectNumber;
-    // The catalog was written before the first entry was added, so no
-    // root is referenced; a tree written now would be unreachable.
     if (root <= 0) return;
+    if (OutlineEntries().empty()) {
+        WriteObject("/Count 0" + std::string(kCrLf), root, true);
+        return;
+    }
     EngineOutlineServices services(*this);
     TveOutlineWriter(OutlineEntries(), services).WriteOutlines(root);
 }

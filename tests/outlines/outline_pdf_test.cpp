@@ -106,6 +106,7 @@ std::string ReadTree(const std::filesystem::path& file, const std::string& passw
     const json document = qpdf_json::Read(file, password, error);
     if (document.is_null()) return "qpdf failed: " + error;
     const json catalog = qpdf_json::Object(document, 1);
+    if (!catalog.contains("/Outlines")) return "(the catalog has no /Outlines)";
     const json root = qpdf_json::Object(document, qpdf_json::Number(catalog["/Outlines"]));
     rootCount = root["/Count"].get<int>();
     return TreeRenderer(document).Render(document["outlines"]);
@@ -141,6 +142,68 @@ TEST_F(OutlinePdfTest, QpdfReadsTheIntendedTreePlainAndEncrypted) {
             EXPECT_EQ(ReadTree(file, encrypted ? "user" : "", rootCount), c.expected);
             EXPECT_EQ(rootCount, c.rootCount);
         }
+    }
+}
+
+// Two slides titled A and B: the root's number is taken with the catalog
+// (6), the pages take 7-9 and 10-12, the items 13 and 14; B is written
+// before A, the root after both, and the page tree after the root.
+TEST_F(OutlinePdfTest, WritesTheTwoSlideExampleExactly) {
+    auto engine = MakeEngine();
+    engine->BeginDoc();
+    engine->AddOutlineEntry(u"A", -1, 1, 0.0);
+    engine->NewPage();
+    engine->AddOutlineEntry(u"B", -1, 2, 0.0);
+    engine->EndDoc();
+
+    const std::string file = pdf_test::ReadFile(PathOf());
+    EXPECT_NE(file.find("/Type/Catalog/Pages 2 0 R/Outlines 6 0 R/"), std::string::npos);
+    const std::string expected =
+        "14 0 obj\r\n<<\r\n/Title <FEFF0042>/Dest [10 0 R /XYZ 0.0000 841.8888 null]/Parent 6 0 R"
+        "/Prev 13 0 R\r\n>>\r\nendobj\r\n"
+        "13 0 obj\r\n<<\r\n/Title <FEFF0041>/Dest [7 0 R /XYZ 0.0000 841.8888 null]/Parent 6 0 R"
+        "/Next 14 0 R\r\n>>\r\nendobj\r\n"
+        "6 0 obj\r\n<<\r\n/First 13 0 R/Last 14 0 R/Count 2\r\n>>\r\nendobj\r\n"
+        "2 0 obj\r\n";
+    EXPECT_NE(file.find(expected), std::string::npos) << file;
+}
+
+TEST_F(OutlinePdfTest, WritesNoOutlineWithoutEntriesAndAnEmptyTitleAsTheMarkAlone) {
+    auto engine = MakeEngine("none");
+    engine->BeginDoc();
+    engine->EndDoc();
+    const std::string none = pdf_test::ReadFile(PathOf("none"));
+    EXPECT_EQ(none.find("/Outlines"), std::string::npos);
+    EXPECT_NE(none.find("6 0 obj\r\n<<\r\n/Type/Page/"), std::string::npos);
+
+    engine = MakeEngine("empty");
+    engine->BeginDoc();
+    engine->AddOutlineEntry(u"", -1, 1, 0.0);
+    engine->EndDoc();
+    EXPECT_NE(pdf_test::ReadFile(PathOf("empty")).find("/Title <FEFF>/Dest [7 0 R "), std::string::npos);
+}
+
+// With pages output one at a time the catalog is fixed by the first page,
+// before the later entries exist; they must still reach the file.
+TEST_F(OutlinePdfTest, KeepsEntriesAddedAfterTheCatalogWhenPagesAreOutputOneAtATime) {
+    SLIDEMINT_SKIP_UNLESS_TOOL("qpdf");
+    for (const bool withEntries : {true, false}) {
+        SCOPED_TRACE(withEntries ? "entries after the first page" : "no entries");
+        const std::string name = withEntries ? "late" : "never";
+        auto engine = MakeEngine(name);
+        engine->Preferences().SetProcessAfterEachPage(true);
+        engine->BeginDoc();
+        engine->NewPage();  // page 1 and the catalog are written here
+        if (withEntries) {
+            EXPECT_EQ(engine->AddOutlineEntry(u"First", -1, 1, 0.0), 0);
+            EXPECT_EQ(engine->AddOutlineEntry(u"Second", 0, 2, 96.0), 1);
+        }
+        engine->EndDoc();
+        EXPECT_TRUE(pdf_tools::QpdfCheckPasses(PathOf(name)));
+        int rootCount = -1;
+        EXPECT_EQ(ReadTree(PathOf(name), "", rootCount),
+                  withEntries ? "First->1 0.0000 841.8888 [1] {Second->2 0.0000 769.8888}" : "");
+        EXPECT_EQ(rootCount, withEntries ? 1 : 0);
     }
 }
 
