@@ -7,6 +7,7 @@
 
 #include "engine/plainsheet_engine.hpp"
 #include "pdf/compression.hpp"
+#include "pdf/images/pdf_image_writer.hpp"
 #include "pdf/pdf_document_state.hpp"
 #include "pdf/pdf_font_encoding.hpp"
 #include "pdf/pdf_preferences.hpp"
@@ -107,8 +108,11 @@ protected:
     virtual std::string GetTrailerEntries();
     virtual void WriteEncryptionDictionary();
 
+    // The writer of image XObjects, the background picture and patterns.
+    TvePDFImageWriter& ImageWriter() { return images_; }
+
     // ---- hooks filled in by images, patterns, fonts and outlines --------------
-    // Image items (the base writes nothing for them yet).
+    // Image items.
     void RenderImage(const TveImageItem& item) override;
     void RenderImageStream(const TveImageStream& item) override;
     // Writes the background picture as an image XObject into the deferred
@@ -153,6 +157,7 @@ private:
     int screenPPI_;
     double pointsPerPixel_;
     std::unique_ptr<TvePDFDocumentState> state_;
+    TvePDFImageWriter images_{*this};
 };
 
 }  // namespace slidemint

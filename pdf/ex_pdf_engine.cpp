@@ -1,8 +1,18 @@
 #include "pdf/ex_pdf_engine.hpp"
 
+#include "pdf/images/ccitt_encoder.hpp"
+
 namespace slidemint {
 
-std::string TveExPDFEngine::EncodeCCITT(const Bitmap&, TveOutputImageFormat) { return {}; }
+TveExPDFEngine::TveExPDFEngine(std::unique_ptr<TvePDFPreferences> preferences)
+    : TveCustomPDFEngine(std::move(preferences)) {
+    ImageWriter().SetCcittEncoder(
+        [this](const Bitmap& bitmap, TveOutputImageFormat format) { return EncodeCCITT(bitmap, format); });
+}
+
+std::string TveExPDFEngine::EncodeCCITT(const Bitmap& bitmap, TveOutputImageFormat format) {
+    return slidemint::EncodeCCITT(bitmap, format);
+}
 
 void TveExPDFEngine::WriterBeginDoc() {
     TveCustomPDFEngine::WriterBeginDoc();

@@ -22,11 +22,12 @@ public:
     void AddAnnotation(std::unique_ptr<TvePDFTextAnnot> annot);
 
     // The fax-coded stream of a one-bit bitmap (format ifCCITT3 or
-    // ifCCITT4); empty until the image part of the writer provides it.
+    // ifCCITT4).
     virtual std::string EncodeCCITT(const Bitmap& bitmap, TveOutputImageFormat format);
 
 protected:
-    using TveCustomPDFEngine::TveCustomPDFEngine;
+    explicit TveExPDFEngine(
+        std::unique_ptr<TvePDFPreferences> preferences = std::make_unique<TvePDFPreferences>());
 
     void WriterBeginDoc() override;
     void WriterEndPage() override;

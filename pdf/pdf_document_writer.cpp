@@ -26,6 +26,7 @@ void TveCustomPDFEngine::WriterBeginDoc() {
     const SystemEnvironment& environment = SystemEnvironment::current();
     state_->creationDate = PdfCreationDate(environment.now(), environment.timeZoneBiasMinutes());
     state_->writer.Write(kHeader);
+    images_.BeginDocument();
 }
 
 void TveCustomPDFEngine::OpenOutput() {

@@ -4,8 +4,6 @@
 // resident memory; run one benchmark per process to compare them. Both hold
 // the hundred bitmaps in memory: the first in its own list, the second in the
 // engine's image list, which keeps every registered picture until EndDoc.
-#include "pdf/images/ccitt_encoder.hpp"
-#include "pdf/images/pdf_image_writer.hpp"
 #include "pdf/pdf_engine.hpp"
 #include "platform/imaging/jpeg_codec.hpp"
 #include "platform/system_environment.hpp"
@@ -65,25 +63,8 @@ void JpegEncodeAlone(benchmark::State& state) {
 }
 BENCHMARK(JpegEncodeAlone)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// The PDF engine with its image hooks served by the image writer.
-class ImagePdfEngine : public TvePDFEngine {
-public:
-    ImagePdfEngine() : images_(*this, [this](const Bitmap& b, TveOutputImageFormat f) { return EncodeCCITT(b, f); }) {}
-    std::string EncodeCCITT(const Bitmap& bitmap, TveOutputImageFormat format) override {
-        return slidemint::EncodeCCITT(bitmap, format);
-    }
-
-protected:
-    void WriterBeginDoc() override {
-        TvePDFEngine::WriterBeginDoc();
-        images_.BeginDocument();
-    }
-    void RenderImage(const TveImageItem& item) override { images_.RenderImage(item); }
-    std::string GetXObjectEntries() override { return images_.GetXObjectEntries(); }
-
-private:
-    TvePDFImageWriter images_;
-};
+// The PDF engine as the converter uses it.
+using ImagePdfEngine = TvePDFEngine;
 
 // Each slide is made just before it is handed to the engine and dropped
 // after, as the converter does with the bitmaps it loads, so the engine's

@@ -1,10 +1,8 @@
 #pragma once
 
-// A PDF engine whose image hooks run through TvePDFImageWriter, set up for a
-// fixed 96-pixel-per-inch screen and a page measured in pixels.
+// A PDF document set up for a fixed 96-pixel-per-inch screen and a page
+// measured in pixels.
 
-#include "pdf/images/ccitt_encoder.hpp"
-#include "pdf/images/pdf_image_writer.hpp"
 #include "pdf/pdf_engine.hpp"
 #include "platform/system_environment.hpp"
 
@@ -13,32 +11,7 @@
 
 namespace slidemint::testing {
 
-class ImagePdfEngine : public TvePDFEngine {
-public:
-    ImagePdfEngine()
-        : images_(*this, [this](const Bitmap& bitmap, TveOutputImageFormat format) {
-              return EncodeCCITT(bitmap, format);
-          }) {}
-
-    std::string EncodeCCITT(const Bitmap& bitmap, TveOutputImageFormat format) override {
-        return slidemint::EncodeCCITT(bitmap, format);
-    }
-
-protected:
-    void WriterBeginDoc() override {
-        TvePDFEngine::WriterBeginDoc();
-        images_.BeginDocument();
-    }
-    void RenderImage(const TveImageItem& item) override { images_.RenderImage(item); }
-    void RenderImageStream(const TveImageStream& item) override { images_.RenderImageStream(item); }
-    int WriteBackgroundImage(const TPicture& picture) override { return images_.WriteBackgroundImage(picture); }
-    void WriteBackgroundImageFill(const TvePageInfo& page) override { images_.WriteBackgroundImageFill(page); }
-    std::string GetXObjectEntries() override { return images_.GetXObjectEntries(); }
-    void WritePatterns() override { images_.WritePatterns(); }
-
-private:
-    TvePDFImageWriter images_;
-};
+using ImagePdfEngine = TvePDFEngine;
 
 // Fixes the screen's pixels per inch for as long as it lives.
 struct FixedScreen {
