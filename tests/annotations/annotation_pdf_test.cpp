@@ -178,6 +178,22 @@ TEST_F(AnnotationPdfTest, ListsEachPagesAnnotationsInOrderUnlessLinksAreInactive
     }
 }
 
+// A page left out of the output keeps its annotation object, which no page
+// lists; its rectangle is not flipped, as there is no page height to flip at.
+TEST_F(AnnotationPdfTest, WritesTheAnnotationOfAPageLeftOutUnlisted) {
+    auto engine = SlideEngine();
+    engine->PagesToRender = "2";
+    engine->BeginDoc();
+    engine->AddAnnotation(Note({10, 10, 20, 20}));
+    engine->NewPage();
+    engine->EndDoc();
+    const std::string file = pdf_test::ReadFile(PathOf());
+    EXPECT_EQ(AnnotRects(file), std::vector<std::string>{"7.5000 -7.5000 15.0000 -15.0000"});
+    EXPECT_EQ(PageAnnots(file), std::vector<std::string>{""});
+    SLIDEMINT_SKIP_UNLESS_TOOL("qpdf");
+    EXPECT_TRUE(pdf_tools::QpdfCheckPasses(PathOf()));
+}
+
 TEST_F(AnnotationPdfTest, WritesIconOpenStateAndEmptyNotes) {
     auto engine = SlideEngine();
     engine->BeginDoc();
