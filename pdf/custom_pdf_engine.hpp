@@ -129,8 +129,10 @@ protected:
     // "/F<i> n 0 R " for every font used, in order of first use.
     virtual std::string GetFontResourceEntries();
     virtual void WriteFonts();
-    // Whether the document has outline entries; WriteOutlines writes the
-    // tree under OutlinesObjectNumber.
+    // Whether the catalog points at an outline root: when the document has
+    // outline entries, and always when pages are output one at a time (the
+    // catalog then goes out before later entries are known). WriteOutlines
+    // writes the tree under OutlinesObjectNumber.
     virtual bool HasOutlineEntries() const;
     virtual void WriteOutlines();
 

@@ -9,7 +9,7 @@ packages=(
   # PDF engine
   zlib1g-dev libjpeg62-turbo-dev libpng-dev libfreetype-dev libfontconfig-dev nettle-dev
   # checkers we did not write
-  qpdf poppler-utils
+  qpdf poppler-utils nlohmann-json3-dev
   # the presentation renderer
   libreoffice-impress libreoffice-dev
   fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea fonts-noto-cjk
