@@ -13,7 +13,10 @@ std::string TveAnnotationList::PageReferences(int pageNumber) const {
     const auto page = objectsByPage_.find(pageNumber);
     if (page == objectsByPage_.end()) return {};
     std::string references;
-    for (int object : page->second) references += " " + ObjectRef(object);
+    for (int object : page->second) {
+        references += ' ';
+        references += ObjectRef(object);
+    }
     return references;
 }
 
