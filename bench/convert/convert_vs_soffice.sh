@@ -32,7 +32,8 @@ TMPDIR="$work" SLIDEMINT_TIMINGS=1 "$slidemint" "${args[@]}" >/dev/null 2>"$work
 ours=$(calc "$(now) - $start")
 own=$(sed -n 's/^own work: \([0-9.]*\) s.*/\1/p' "$work/timings.txt")
 
-pages=$(pdfinfo "$work/slidemint/$(basename "${deck%%.*}").pdf" | sed -n 's/^Pages: *//p')
+name=$(basename "$deck")
+pages=$(pdfinfo "$work/slidemint/${name%%.*}.pdf" | sed -n 's/^Pages: *//p')
 printf 'deck                 %s (%s pages)\n' "$(basename "$deck")" "$pages"
 printf 'soffice --convert-to %.2f s\n' "$direct"
 printf 'slidemint            %.2f s\n' "$ours"
