@@ -9,62 +9,12 @@
 #include <fstream>
 #include <thread>
 
-#include "../app/pdf_tools.hpp"
+#include "command_fixture.hpp"
 
 namespace slidemint::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
-struct CommandResult {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class ConvertEndToEnd : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const char* shared = std::getenv("SLIDEMINT_SHARED_DECKS");
-        decks = shared && *shared ? shared : "/work/shared/decks";
-        if (!fs::exists(decks / "SampleShow.ppt")) GTEST_SKIP() << "the shared decks are missing: " << decks;
-        root = fs::temp_directory_path() /
-               ("slidemint-cli-e2e-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root / "tmp");
-    }
-    void TearDown() override {
-        if (!root.empty()) {
-            EXPECT_EQ(OfficeProcessesLeft(), "");
-            fs::remove_all(root);
-        }
-    }
-
-    // Runs slidemint with its own temporary folder, so that its office
-    // processes can be told apart from any other.
-    CommandResult Slidemint(const std::string& args) {
-        const fs::path out = root / "stdout.txt", err = root / "stderr.txt";
-        const std::string command = "TMPDIR=" + Quoted((root / "tmp").string()) + " SLIDEMINT_SCREEN_PPI=96 " +
-                                    SLIDEMINT_BINARY + " " + args + " >" + Quoted(out.string()) + " 2>" +
-                                    Quoted(err.string());
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-    }
-
-    std::string OfficeProcessesLeft() {
-        return RunCommand("pgrep -a -f " + Quoted((root / "tmp").string()) + " | grep -v pgrep || true");
-    }
-
-    std::string Deck(const std::string& name) const { return Quoted((decks / name).string()); }
-    std::string Pdf(const std::string& relative) const { return (root / relative).string(); }
-
-    fs::path decks, root;
-};
+using ConvertEndToEnd = SlidemintCommandTest;
 
 TEST_F(ConvertEndToEnd, PageSizeForEachQuality) {
     const std::pair<const char*, const char*> cases[] = {
