@@ -63,7 +63,7 @@ TEST_F(ConvertEndToEnd, FailedDecksGiveOneLineEachAndTheRestConverts) {
                              "clusterfuzz-testcase-minimized-POIHSLFFuzzer-6614960949821440.ppt", "SampleShow.ppt"})
         fs::copy_file(decks / name, root / "in" / name);
     fs::copy_file(decks / "empty.ppt", root / "in/sub/empty.ppt");
-    const CommandResult result = Slidemint("convert -o " + Quoted(Pdf("out")) + " " + Quoted(Pdf("in")));
+    const CommandResult result = Slidemint("convert -j 2 -o " + Quoted(Pdf("out")) + " " + Quoted(Pdf("in")));
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 3) << result.err;
     for (const char* name : {"Password_Protected-hello.ppt: ", "POIFuzzer-5681320547975168.ppt: ",
@@ -83,7 +83,7 @@ TEST_F(ConvertEndToEnd, UsageErrorAndMissingFile) {
 
 TEST_F(ConvertEndToEnd, OfficeKilledMidDeck) {
     const std::string log = Pdf("stdout.txt");
-    const std::string command = "TMPDIR=" + Quoted((root / "tmp").string()) + " " + SLIDEMINT_BINARY +
+    const std::string command = Environment() + " " + SLIDEMINT_BINARY +
                                 " convert -o " + Quoted(Pdf("out")) + " " + Deck("42474-2.ppt") + " " +
                                 Deck("SampleShow.ppt") + " >" + Quoted(log) + " 2>" + Quoted(Pdf("stderr.txt")) +
                                 "; echo $? >" + Quoted(Pdf("rc.txt"));
