@@ -71,7 +71,7 @@ int ExportRun::ExportAll() {
     const bool emptied = !list_.PathAt(0) && !stop_;
     busy_ = false;
     observer.RunFinished();
-    if (emptied || ContinueAfterFailure) observer.ShowStatus("Complete Export File " + lastOutput_);
+    if (emptied) observer.ShowStatus("Complete Export File " + lastOutput_);
     return failures_;
 }
 
@@ -120,6 +120,8 @@ void ExportRun::ConvertOne(OfficeApplication& office, ExportObserver& observer, 
         Fail(observer, input, OneLine(messages.LastMessage()), false);
     } catch (const std::exception& error) {
         Fail(observer, input, CauseOf(error), true);
+    } catch (...) {
+        Fail(observer, input, "unknown error", true);
     }
 }
 

@@ -86,7 +86,7 @@ public:
     ConversionOptions Options;
     int Jobs = 1;                        // files converted at once, each with its own office process
     int RenderAhead = 0;                 // extra office processes per file rendering ahead
-    std::chrono::milliseconds CallTimeout{60000};  // time limit of each office call
+    std::chrono::milliseconds CallTimeout{60000};  // time limit of each office call (default renderer)
     bool ContinueAfterFailure = false;   // false: a failed file ends the run
     JobEnvironment Environment = JobEnvironment::System();
 
@@ -98,8 +98,8 @@ public:
     // Asks a running ExportAll to stop after the files in progress.
     void Stop() { stop_.store(true); }
 
-    // Normalises ExportFolder (default folder when empty, folder part and a
-    // trailing '/' otherwise) and creates it with its parents. Throws
+    // Normalises ExportFolder (the default folder when empty; a trailing '/'
+    // added when missing) and creates it with its parents. Throws
     // ConversionError when the folder cannot be made.
     void PrepareExportFolder();
 
