@@ -13,7 +13,11 @@
 namespace slidemint {
 
 void ConfigureRun(ExportRun& run, const CliArguments& args) {
-    if (!args.outputDir.empty()) run.SetExportFolder(args.outputDir);
+    if (!args.outputDir.empty()) {
+        std::string folder = std::filesystem::absolute(args.outputDir).lexically_normal().string();
+        if (folder.back() != '/') folder += '/';
+        run.SetExportFolder(folder);
+    }
     run.Options = args.options;
     run.Jobs = args.jobs;
     if (args.renderAhead >= 0) run.RenderAhead = args.renderAhead;
