@@ -76,9 +76,9 @@ public:
     // InputFile: the presentation's full path; OutputFile: the PDF's full
     // path with ".pdf". Returns ApplicationUnavailable after showing
     // kCannotOpenApplication (and the cause on a second line). Any other
-    // failure is raised after the closing steps; the output then holds the
-    // pages made so far when at least one slide was rendered, and an earlier
-    // file of that name is kept otherwise.
+    // failure is raised after the closing steps. A failed conversion never
+    // replaces an existing file of that name; when there is none and at
+    // least one slide was placed, the output holds the pages made so far.
     ConversionOutcome ConvertPresentation(const std::string& InputFile, const std::string& OutputFile);
 
 private:
