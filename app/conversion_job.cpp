@@ -42,10 +42,9 @@ ConversionJob::ConversionJob(OfficeApplication& office, TvePDFEngine& engine, Co
 
 ConversionOutcome ConversionJob::ConvertPresentation(const std::string& InputFile, const std::string& OutputFile) {
     const auto jobStart = Clock::now();
-    PresentationRenderer& application = office_.Start();
     std::unique_ptr<Presentation> presentation;
     try {
-        presentation = application.open(InputFile);
+        presentation = office_.Start().open(InputFile);
     } catch (const OfficeStartError& error) {
         office_.Quit();
         observer_.ShowMessage(std::string(kCannotOpenApplication) + "\n" + error.cause());
