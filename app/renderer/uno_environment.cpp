@@ -72,6 +72,9 @@ extern "C" const char* __lsan_default_suppressions() {
            "leak:libuno_cppuhelpergcc3.so\n"
            "leak:libuno_salhelpergcc3.so\n"
            "leak:libbinaryurplo.so\n"
-           "leak:libgcc3_uno.so\n";
+           "leak:libgcc3_uno.so\n"
+           // Generated type getters cache their type descriptions for the
+           // life of the process.
+           "leak:cppu_detail_getUnoType\n";
 }
 #endif
