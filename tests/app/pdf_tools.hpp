@@ -1,22 +1,15 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
+
+#include "tests/support/command_runner.hpp"
 
 namespace slidemint::testing {
 
 // Output of a shell command (stdout and stderr).
-inline std::string RunCommand(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = ::popen((command + " 2>&1").c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return output;
-}
+inline std::string RunCommand(const std::string& command) { return test_support::RunCommand(command).output; }
 
-inline std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+inline std::string Quoted(const std::string& path) { return test_support::ShellQuote(path); }
 
 // pdfinfo's report, with a password when one is needed.
 inline std::string PdfInfo(const std::string& pdf, const std::string& password = "") {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/command_runner.hpp"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -15,32 +17,9 @@
 
 namespace slidemint::pdf_tools {
 
-struct CommandResult {
-    int exitCode = -1;
-    std::string output;  // standard output and standard error together
-};
-
-inline std::string ShellQuote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'') quoted += "'\\''";
-        else quoted += c;
-    }
-    return quoted + "'";
-}
-
-inline CommandResult RunCommand(const std::string& command) {
-    CommandResult result;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return result;
-    std::array<char, 4096> buffer{};
-    std::size_t count = 0;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.output.append(buffer.data(), count);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+using test_support::CommandResult;
+using test_support::RunCommand;
+using test_support::ShellQuote;
 
 inline bool ToolAvailable(const std::string& tool) {
     return RunCommand("command -v " + tool + " >/dev/null").exitCode == 0;

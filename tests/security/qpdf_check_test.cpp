@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "tests/security/mini_encrypted_pdf.hpp"
+#include "tests/support/command_runner.hpp"
 
 namespace slidemint {
 namespace {
@@ -22,32 +23,16 @@ namespace fs = std::filesystem;
 using P = TveUserPermissionsType;
 using L = TvePDFEncryptionLevel;
 
-struct TRun {
-    int exitCode;
-    std::string output;
-};
-
-std::string Quoted(const std::string& argument) {
-    std::string quoted = "'";
-    for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+using TRun = test_support::CommandResult;
 
 TRun Qpdf(const std::vector<std::string>& arguments) {
     std::string command = "qpdf";
     for (const auto& argument : arguments) {
         // Passwords are handed over as raw bytes, as the file's key was made.
         if (argument.starts_with("--password=")) command += " --password-mode=bytes";
-        command += " " + Quoted(argument);
+        command += " " + test_support::ShellQuote(argument);
     }
-    command += " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return {-1, "popen failed"};
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    return test_support::RunCommand(command);
 }
 
 std::string ReadFile(const fs::path& path) {

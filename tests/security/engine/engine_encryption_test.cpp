@@ -21,6 +21,7 @@
 #include "pdf/security/encryption_dictionary.hpp"
 #include "pdf/security/pdf_encryption.hpp"
 #include "platform/system_environment.hpp"
+#include "tests/support/command_runner.hpp"
 
 namespace slidemint {
 namespace {
@@ -32,25 +33,12 @@ using L = TvePDFEncryptionLevel;
 constexpr char CreationDate[] = "D:20240309070504+01'00'";
 const std::u16string Title = u" Quarterly D\u00e9ck ";
 
-struct TRun {
-    int exitCode;
-    std::string output;
-};
+using TRun = test_support::CommandResult;
 
 TRun Qpdf(const std::vector<std::string>& arguments) {
     std::string command = "LC_ALL=C qpdf";
-    for (const auto& argument : arguments) {
-        std::string quoted = "'";
-        for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += " " + quoted + "'";
-    }
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return {-1, "popen failed"};
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    for (const auto& argument : arguments) command += " " + test_support::ShellQuote(argument);
+    return test_support::RunCommand(command);
 }
 
 std::string LowerHex(std::string_view bytes) {
