@@ -6,11 +6,16 @@ endfunction()
 
 # Adds every subfolder of the current folder that has its own CMakeLists.txt,
 # so each area can be added without touching the folder above it.
+# slidemint_add_subfolders([EXCLUDE folder...])
 function(slidemint_add_subfolders)
+  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
   file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
        ${CMAKE_CURRENT_SOURCE_DIR}/*)
   list(SORT children)
   foreach(child IN LISTS children)
+    if(child IN_LIST ARG_EXCLUDE)
+      continue()
+    endif()
     if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child}
        AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
       add_subdirectory(${child})
