@@ -109,15 +109,8 @@ int TveCustomDocumentEngine::ShowDefaultSetupDialog() { return mrOk; }
 
 void TveCustomDocumentEngine::openDocument() {
     documentOpen_ = true;
-    pages_.clear();
-    for (TveBandItem& band : bands_) band = TveBandItem();
-    images_.clear();
-    states_.clear();
+    clearDocumentLists();
     createdFiles_.clear();
-    currentPage_ = 0;
-    pageCount_ = 0;
-    target_ = nullptr;
-    targetBand_ = bkPage;
     SaveEngineState();
     beginDocState_ = std::make_unique<TveEngineState>(captureState());
 }
@@ -202,6 +195,11 @@ void TveCustomDocumentEngine::closeDocument() noexcept {
         // A writer that refuses the saved image format keeps its current one.
     }
     beginDocState_.reset();
+    clearDocumentLists();
+    documentOpen_ = false;
+}
+
+void TveCustomDocumentEngine::clearDocumentLists() noexcept {
     for (TveBandItem& band : bands_) band = TveBandItem();
     pages_.clear();
     images_.clear();
@@ -210,7 +208,6 @@ void TveCustomDocumentEngine::closeDocument() noexcept {
     pageCount_ = 0;
     target_ = nullptr;
     targetBand_ = bkPage;
-    documentOpen_ = false;
 }
 
 void TveCustomDocumentEngine::abortDocument() noexcept {

@@ -346,6 +346,9 @@ private:
 
     void openDocument();
     void closeDocument() noexcept;
+    // Empties the pages, bands, images and saved states and forgets the
+    // current page and target.
+    void clearDocumentLists() noexcept;
     void abortDocument() noexcept;
     bool runSetupDialog();
     void selectTarget(TveBandKind band);

@@ -60,13 +60,17 @@ double TveCustomPDFEngine::ToPdfX(double x) const {
     return x * pointsPerPixel_ * InputResX() / screenPPI_;
 }
 
+const TvePageInfo* TveCustomPDFEngine::OutputPageInfo(int pageNumber) const {
+    if (!state_ || pageNumber < 1 || static_cast<std::size_t>(pageNumber) > state_->pageInfoList.size())
+        return nullptr;
+    const auto& info = state_->pageInfoList[static_cast<std::size_t>(pageNumber) - 1];
+    return info ? &*info : nullptr;
+}
+
 double TveCustomPDFEngine::ToPdfY(int pageNumber, double y) const {
     const double scale = InputResY() / screenPPI_;
     const double flipped = y * pointsPerPixel_ * scale;
-    if (!state_ || pageNumber < 1 ||
-        static_cast<std::size_t>(pageNumber) > state_->pageInfoList.size())
-        return flipped;
-    const auto& info = state_->pageInfoList[static_cast<std::size_t>(pageNumber) - 1];
+    const TvePageInfo* info = OutputPageInfo(pageNumber);
     if (!info || info->Height == 0) return flipped;
     return info->Height * scale - flipped;
 }

@@ -75,6 +75,10 @@ public:
     std::string& PageContent();
     std::string& DeferredObjects();
 
+    // The written page object of page n (1-based), or nothing when that
+    // page has not been output (or was left out by PagesToRender).
+    const TvePageInfo* OutputPageInfo(int pageNumber) const;
+
     // Engine units to PDF coordinates before the page's scaling operator.
     double ToPdfX(double x) const;
     double ToPdfY(int pageNumber, double y) const;

@@ -24,9 +24,7 @@ public:
     }
     std::string ColorToRGBText(TColor color) const override { return engine_.ColorToRGBText(color); }
     std::optional<double> PageHeight(int pageNumber) const override {
-        const auto& pages = engine_.WriterState().pageInfoList;
-        if (pageNumber < 1 || static_cast<std::size_t>(pageNumber) > pages.size()) return std::nullopt;
-        const auto& page = pages[static_cast<std::size_t>(pageNumber) - 1];
+        const TvePageInfo* page = engine_.OutputPageInfo(pageNumber);
         if (!page) return std::nullopt;
         return page->Height;
     }

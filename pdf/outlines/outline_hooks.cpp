@@ -23,9 +23,7 @@ public:
         return engine_.EncryptString(bytes, objectNumber);
     }
     std::optional<TveOutlinePageTarget> OutputPage(int pageNumber) const override {
-        const auto& pages = engine_.WriterState().pageInfoList;
-        if (pageNumber < 1 || static_cast<std::size_t>(pageNumber) > pages.size()) return std::nullopt;
-        const auto& page = pages[static_cast<std::size_t>(pageNumber) - 1];
+        const TvePageInfo* page = engine_.OutputPageInfo(pageNumber);
         if (!page) return std::nullopt;
         return TveOutlinePageTarget{page->ObjectNumber, page->Height};
     }
