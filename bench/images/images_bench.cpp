@@ -63,9 +63,6 @@ void JpegEncodeAlone(benchmark::State& state) {
 }
 BENCHMARK(JpegEncodeAlone)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// The PDF engine as the converter uses it.
-using ImagePdfEngine = TvePDFEngine;
-
 // Each slide is made just before it is handed to the engine and dropped
 // after, as the converter does with the bitmaps it loads, so the engine's
 // image list holds the only copies; making them is not timed.
@@ -73,7 +70,7 @@ void WriterFullPageImages(benchmark::State& state) {
     SystemEnvironment::current().setScreenPPI(96);
     auto file = std::filesystem::temp_directory_path() / "slidemint_images_bench.pdf";
     for (auto _ : state) {
-        ImagePdfEngine engine;
+        TvePDFEngine engine;
         engine.Preferences().SetShowSetupDialog(false);
         engine.Preferences().SetOpenAfterCreate(false);
         engine.SetFileName(file.string());

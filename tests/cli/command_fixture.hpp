@@ -13,6 +13,7 @@
 #include <string>
 
 #include "../app/pdf_tools.hpp"
+#include "tests/support/file_contents.hpp"
 
 namespace slidemint::testing {
 
@@ -23,10 +24,7 @@ struct CommandResult {
     std::string out, err;
 };
 
-inline std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using test_support::ReadFile;
 
 // Runs the slidemint command in a scratch folder of its own.
 class SlidemintCommandTest : public ::testing::Test {

@@ -2,6 +2,7 @@
 #include "platform/imaging/jpeg_codec.hpp"
 #include "platform/imaging/png_codec.hpp"
 #include "sample_bitmaps.hpp"
+#include "tests/support/bitmap_compare.hpp"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -62,18 +63,6 @@ TEST(PngCodec, RejectsDamagedData) {
         EXPECT_THROW(decodePng(bad, "slide.png"), EInvalidImageFile);
 }
 
-double psnr(const Bitmap& a, const Bitmap& b) {
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int shift : {0, 8, 16}) {
-                double d = static_cast<double>((a.pixelColor(x, y) >> shift) & 0xFF) -
-                           static_cast<double>((b.pixelColor(x, y) >> shift) & 0xFF);
-                sum += d * d;
-            }
-    double mse = sum / (3.0 * a.width() * a.height());
-    return mse == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
-}
 
 Bitmap smoothBitmap(int width, int height) {
     Bitmap bitmap(width, height, PixelFormat::Bgr24);
@@ -100,7 +89,7 @@ TEST(JpegCodec, EncodesBaselineJfifAndDecodesBack) {
     JpegSize size = readJpegSize(jpeg, "memory");
     EXPECT_EQ(size.width, 67);
     EXPECT_EQ(size.height, 45);
-    EXPECT_GE(psnr(decodeJpeg(jpeg, "memory"), source), 40.0);
+    EXPECT_GE(test_support::Psnr(decodeJpeg(jpeg, "memory"), source), 40.0);
 }
 
 TEST(JpegCodec, LowerQualityGivesSmallerFilesAndOutOfRangeIsClamped) {

@@ -14,6 +14,7 @@
 
 #include "pdf/pdf_engine.hpp"
 #include "platform/system_environment.hpp"
+#include "tests/support/file_contents.hpp"
 
 namespace slidemint::pdf_test {
 
@@ -21,12 +22,7 @@ inline constexpr LocalDateTime kFixedNow{2024, 3, 9, 7, 5, 4, 0};
 inline constexpr int kFixedBias = -60;  // UTC+1
 inline constexpr const char* kFixedCreationDate = "D:20240309070504+01'00'";
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using test_support::ReadFile;
 
 // Fixes the environment before any engine is made (page sizes and the
 // points per pixel are taken at construction) and gives each test its own

@@ -2,6 +2,7 @@
 #include "platform/imaging/bitmap_convert.hpp"
 #include "platform/imaging/jpeg_codec.hpp"
 #include "poppler_render.hpp"
+#include "tests/support/bitmap_compare.hpp"
 
 #include <gtest/gtest.h>
 
@@ -39,18 +40,6 @@ std::string rgbEntries(int width, int height, const std::string& filter) {
            "/BitsPerComponent 8" + filter + "/ColorSpace/DeviceRGB";
 }
 
-double psnr(const Bitmap& a, const Bitmap& b) {
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int shift : {0, 8, 16}) {
-                double d = static_cast<double>(a.pixelColor(x, y) >> shift & 0xFF) -
-                           static_cast<double>(b.pixelColor(x, y) >> shift & 0xFF);
-                sum += d * d;
-            }
-    double mse = sum / (3.0 * a.width() * a.height());
-    return mse == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
-}
 
 TEST(BitmapToRgb, SwapsToRgbOrderWithoutRowPadding) {
     Bitmap bitmap(2, 2, PixelFormat::Bgr24);
@@ -78,7 +67,7 @@ TEST(EncodeJpeg, PopplerShowsQuality100WithinForty) {
     Bitmap source = slideLike(320, 240);
     ImageObject image{rgbEntries(320, 240, FilterEntry(ifJPEG, true)), EncodeJPEG(source, 100)};
     Bitmap page = testing::renderWithPoppler(testing::singleImagePdf(image, 320, 240), false);
-    double quality = psnr(page, source);
+    double quality = test_support::Psnr(page, source);
     EXPECT_GE(quality, 40.0);
     RecordProperty("psnr", std::to_string(quality));
 }

@@ -11,8 +11,6 @@
 
 namespace slidemint::testing {
 
-using ImagePdfEngine = TvePDFEngine;
-
 // Fixes the screen's pixels per inch for as long as it lives.
 struct FixedScreen {
     explicit FixedScreen(int pixelsPerInch) { SystemEnvironment::current().setScreenPPI(pixelsPerInch); }
@@ -51,7 +49,7 @@ private:
     FixedScreen screen_;  // before the engine, which reads the screen when it is made
 
 public:
-    ImagePdfEngine engine;
+    TvePDFEngine engine;
 
 private:
     std::filesystem::path folder_;

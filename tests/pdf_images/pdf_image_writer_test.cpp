@@ -1,5 +1,6 @@
 #include "image_pdf_engine.hpp"
 #include "poppler_render.hpp"
+#include "tests/support/bitmap_compare.hpp"
 
 #include <gtest/gtest.h>
 
@@ -48,18 +49,6 @@ Bitmap slideLike(int width, int height) {
     return bitmap;
 }
 
-double psnr(const Bitmap& a, const Bitmap& b) {
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int shift : {0, 8, 16}) {
-                double d = static_cast<double>(a.pixelColor(x, y) >> shift & 0xFF) -
-                           static_cast<double>(b.pixelColor(x, y) >> shift & 0xFF);
-                sum += d * d;
-            }
-    double mse = sum / (3.0 * a.width() * a.height());
-    return mse == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
-}
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -87,7 +76,7 @@ TEST_F(PdfImageWriterTest, SlideBitmapRoundTripsThroughDrawImage) {
     EXPECT_TRUE(contains(text, "\r\nq\r\n768.0000 0 0 576.0000 0.0000 0.0000 cm\r\n/Img00 Do\r\nQ"));
     Bitmap page = testing::renderWithPoppler(fileText(document.path()), false, 96);
     ASSERT_EQ(page.width(), 1024);
-    EXPECT_GE(psnr(page, slide), 40.0);
+    EXPECT_GE(test_support::Psnr(page, slide), 40.0);
 }
 
 TEST_F(PdfImageWriterTest, RawAndFaxImagesShowTheirPixelsExactly) {

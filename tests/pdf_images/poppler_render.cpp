@@ -1,4 +1,5 @@
 #include "poppler_render.hpp"
+#include "tests/support/file_contents.hpp"
 
 #include <zlib.h>
 
@@ -21,12 +22,6 @@ std::filesystem::path scratchFolder() {
     return folder;
 }
 
-std::string readAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 // Reads a binary PGM (P5) or PPM (P6) with a maximum value of 255, keeping
 // the centre pixel of every scale x scale block.
@@ -98,7 +93,7 @@ Bitmap renderWithPoppler(const std::string& pdf, bool grey, int dpi) {
     std::string command = "pdftoppm -r " + std::to_string(dpi * scale) + " -aa no -aaVector no -singlefile " + std::string(grey ? "-gray " : "") +
                           input.string() + " " + output.string() + " 2>/dev/null";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("pdftoppm failed: " + command);
-    Bitmap page = parseNetpbm(readAll(folder / (grey ? "page.pgm" : "page.ppm")), scale);
+    Bitmap page = parseNetpbm(test_support::ReadFile(folder / (grey ? "page.pgm" : "page.ppm")), scale);
     std::filesystem::remove_all(folder);
     return page;
 }

@@ -15,6 +15,7 @@
 
 #include "tests/security/mini_encrypted_pdf.hpp"
 #include "tests/support/command_runner.hpp"
+#include "tests/support/file_contents.hpp"
 
 namespace slidemint {
 namespace {
@@ -35,12 +36,7 @@ TRun Qpdf(const std::vector<std::string>& arguments) {
     return test_support::RunCommand(command);
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::ReadFile;
 
 struct TQpdfCase {
     const char* label;
